@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the program and starts it. Pass --simulate to run on the simulated sensor.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+"$top/scripts/deps.sh"
+build="$top/build/run"
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELMO_TESTS=OFF -DQUELMO_BENCH=OFF >/dev/null
+cmake --build "$build" --target quelmo -j"$(nproc)"
+exec "$build/app/quelmo" "$@"

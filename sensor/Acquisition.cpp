@@ -1,0 +1,119 @@
+#include "Acquisition.h"
+
+#include "i18n/MainMessages.h"
+#include "log/EventLog.h"
+#include "platform/Clock.h"
+#include "platform/Led.h"
+#include "platform/TextTrayIcon.h"
+#include "sensor/TDispInfoForm.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTimer>
+
+#include <cmath>
+
+Acquisition::Acquisition(EventLog& log, const Clock& clock, const MainMessages& messages,
+    AcquisitionControls controls, AcquisitionHooks hooks)
+    : m_log(log)
+    , m_clock(clock)
+    , m_messages(messages)
+    , m_controls(std::move(controls))
+    , m_hooks(std::move(hooks))
+{
+}
+
+bool Acquisition::isAcquiring() const
+{
+    return m_controls.RDbutton->text() == QLatin1String("Stop");
+}
+
+void Acquisition::RDbuttonClick()
+{
+    if (!m_controls.RDbutton->isEnabled())
+        return;
+    CurrentDevice = nullptr;
+    if (!m_window || m_window->entryCount() == 0 || m_window->selectedIndex() < 0)
+        return;
+    const int index = m_window->selectedIndex();
+    CurrentDevice = m_window->device(index);
+    m_log.logEvent(QStringLiteral("currentdevice=") + QString::number(index));
+    if (CurrentDevice)
+        CurrentDevice->detachReportHandler();
+    if (m_controls.RDbutton->text() == QLatin1String("Start") && CurrentDevice && CurrentDevice->isOpenForReadWrite())
+        start();
+    else
+        stop();
+}
+
+void Acquisition::start()
+{
+    const AcquisitionControls& c = m_controls;
+    m_log.logEvent(QStringLiteral("started"));
+    CurrentDevice->attachReportHandler(m_hooks.reportHandler);
+    c.RDbutton->setText(QStringLiteral("Stop"));
+    c.RDbutton->setToolTip(m_messages.strsStopAcq);
+    m_hooks.clearMemo();
+    c.time->clear();
+    c.statusPanel->setText(m_messages.strsStatoInFunz);
+    c.Timer1->start();
+    FirstReport = true;
+    if (m_hooks.hasHumidity()) {
+        c.TextTrayRH->setVisible(c.CheckRHTrayIcon->isChecked());
+        c.CheckRHTrayIcon->setEnabled(true);
+    } else {
+        c.CheckRHTrayIcon->setEnabled(false);
+    }
+    c.Termina1->setEnabled(true);
+    c.Inizia1->setEnabled(false);
+    AcquisitionStart = m_clock.now();
+}
+
+void Acquisition::stop()
+{
+    const AcquisitionControls& c = m_controls;
+    m_log.logEvent(QStringLiteral("stopped"));
+    if (CurrentDevice)
+        CurrentDevice->detachReportHandler();
+    c.RDbutton->setText(QStringLiteral("Start"));
+    c.RDbutton->setToolTip(m_messages.strsStartAcq);
+    c.statusPanel->setText(c.iLedPortOpen->isActive() ? m_messages.strsStatoConnesso : m_messages.strsStatoDisconnesso);
+    c.TextTrayTemp->setHint(m_messages.strsNoAcq);
+    c.TextTrayRH->setHint(m_messages.strsNoAcq);
+    c.TextTrayTemp->setText(QStringLiteral("OF"));
+    c.TextTrayRH->setText(QStringLiteral("OF"));
+    c.TextTrayRH->setVisible(false);
+    c.CheckRHTrayIcon->setEnabled(false);
+    m_hooks.showStoppedReadout();
+    c.countdown->setValue(0);
+    c.Termina1->setEnabled(false);
+    c.Inizia1->setEnabled(true);
+    c.Timer1->stop();
+}
+
+void Acquisition::Timer1Timer()
+{
+    const AcquisitionControls& c = m_controls;
+    c.TextTrayRH->setVisible(c.CheckRHTrayIcon->isChecked());
+    const double days = AcquisitionStart.msecsTo(m_clock.now()) / 86400000.0;
+    c.time->setText(elapsedText(days));
+    if (!c.AsseOrizAutomatico->isChecked())
+        m_hooks.applyHorizontalAxis();
+    if (c.countdown->value() < c.countdown->maximum())
+        c.countdown->setValue(c.countdown->value() + 1);
+}
+
+QString Acquisition::elapsedText(double days)
+{
+    // A clock set back before the start shows zero rather than negative parts.
+    const double d = std::max(days, 0.0);
+    const double h = d * 24.0;
+    const double m = (h - std::trunc(h)) * 60.0;
+    const double s = (m - std::trunc(m)) * 60.0;
+    return QStringLiteral(" %1h %2m %3s ")
+        .arg(static_cast<long long>(std::trunc(h)))
+        .arg(static_cast<long long>(std::trunc(m)))
+        .arg(static_cast<long long>(std::trunc(s)));
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "settings/SettingsValues.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+// The settings store: one file of named values (the registry key on
+// Windows). Each operation opens the store, works and closes it again, as
+// the scope of a Session; no handle stays open between operations.
+class SettingsStore {
+public:
+    using Log = std::function<void(const QString&)>;
+
+    // path: the settings file; empty means the user's standard location
+    // (Calvenor/Quelmo.conf under the configuration folder).
+    explicit SettingsStore(QString path = {}, Log log = {});
+
+    static QString standardPath();
+    QString path() const { return m_path; }
+
+    class Session {
+    public:
+        Session(Session&&) noexcept;
+        ~Session();
+        bool isOpen() const { return m_settings != nullptr; }
+
+        bool contains(const Settings::Value& value) const;
+        // The value with its kind, or nothing when it is missing or stored
+        // with another type than its kind (one log line names it then).
+        std::optional<bool> readBool(const Settings::Value& value) const;
+        std::optional<int> readInteger(const Settings::Value& value) const;
+        std::optional<QString> readText(const Settings::Value& value) const;
+
+        void writeBool(const Settings::Value& value, bool on);
+        void writeInteger(const Settings::Value& value, int number);
+        void writeText(const Settings::Value& value, const QString& text);
+        void remove(const Settings::Value& value);
+
+    private:
+        friend class SettingsStore;
+        Session(std::unique_ptr<QSettings> settings, const Log& log);
+        std::optional<long long> readNumber(const Settings::Value& value) const;
+
+        std::unique_ptr<QSettings> m_settings;
+        const Log& m_log;
+    };
+
+    // Opens the store, creating its folder when missing. The session is not
+    // open when the store cannot be opened or created.
+    Session open() const;
+
+    // One value written at once; silently nothing when the store cannot be
+    // opened or while settings are being read or saved.
+    void writeBool(const Settings::Value& value, bool on) const;
+    void writeInteger(const Settings::Value& value, int number) const;
+
+    bool busy() const { return m_busy; }
+    void setBusy(bool busy) { m_busy = busy; }
+
+private:
+    QString m_path;
+    Log m_log;
+    bool m_busy = false;
+};
