@@ -13,7 +13,6 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include <cmath>
 
 Acquisition::Acquisition(EventLog& log, const Clock& clock, const MainMessages& messages,
     AcquisitionControls controls, AcquisitionHooks hooks)
@@ -97,23 +96,20 @@ void Acquisition::Timer1Timer()
 {
     const AcquisitionControls& c = m_controls;
     c.TextTrayRH->setVisible(c.CheckRHTrayIcon->isChecked());
-    const double days = AcquisitionStart.msecsTo(m_clock.now()) / 86400000.0;
-    c.time->setText(elapsedText(days));
+    c.time->setText(elapsedText(AcquisitionStart.msecsTo(m_clock.now())));
     if (!c.AsseOrizAutomatico->isChecked())
         m_hooks.applyHorizontalAxis();
     if (c.countdown->value() < c.countdown->maximum())
         c.countdown->setValue(c.countdown->value() + 1);
 }
 
-QString Acquisition::elapsedText(double days)
+QString Acquisition::elapsedText(qint64 milliseconds)
 {
-    // A clock set back before the start shows zero rather than negative parts.
-    const double d = std::max(days, 0.0);
-    const double h = d * 24.0;
-    const double m = (h - std::trunc(h)) * 60.0;
-    const double s = (m - std::trunc(m)) * 60.0;
+    // Whole milliseconds keep the truncation exact: 3725 s is 1h 2m 5s, and
+    // 4999 ms are 4 s. A clock set back before the start shows zero.
+    const qint64 ms = std::max<qint64>(milliseconds, 0);
     return QStringLiteral(" %1h %2m %3s ")
-        .arg(static_cast<long long>(std::trunc(h)))
-        .arg(static_cast<long long>(std::trunc(m)))
-        .arg(static_cast<long long>(std::trunc(s)));
+        .arg(ms / 3600000)
+        .arg(ms % 3600000 / 60000)
+        .arg(ms % 60000 / 1000);
 }

@@ -55,7 +55,7 @@ public:
     bool isAcquiring() const;
 
     // " 1h 2m 5s ": the time since the start, each part truncated.
-    static QString elapsedText(double days);
+    static QString elapsedText(qint64 milliseconds);
 
     // The device that the last Start or Stop took; null once released.
     QPointer<HidDevice> CurrentDevice;
