@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -469,10 +470,10 @@ void TMainForm::buildMiddleAndBottom()
     LogMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LogMemo->setGeometry(32, 96, 227, 100);
     BtnVisualizzaLog = named(new QToolButton(AdvToolBarInfoT), "BtnVisualizzaLog");
-    BtnVisualizzaLog->setText(QStringLiteral("👁"));
+    BtnVisualizzaLog->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     BtnVisualizzaLog->setGeometry(4, 96, 25, 25);
     BtnClearLog = named(new QToolButton(AdvToolBarInfoT), "BtnClearLog");
-    BtnClearLog->setText(QStringLiteral("✕"));
+    BtnClearLog->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     BtnClearLog->setGeometry(4, 123, 25, 25);
 
     AdvToolBar1 = named(new QFrame(this), "AdvToolBar1");
