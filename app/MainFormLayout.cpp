@@ -32,8 +32,7 @@
 
 namespace {
 
-template <class W>
-W* named(W* widget, const char* name)
+template <class W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -158,7 +157,8 @@ void TMainForm::buildRibbon()
     AdvPageImp = page(AdvToolBarPager1, "AdvPageImp", QStringLiteral("Impostazioni"));
     {
         auto* g = grid(toolbar("AdvToolBar5", QStringLiteral("Allarmi"), AdvPageImp));
-        AdvBtnImpostazioni = glowButton("AdvBtnImpostazioni", QStringLiteral("Impostazioni Avanzate"));
+        AdvBtnImpostazioni
+            = glowButton("AdvBtnImpostazioni", QStringLiteral("Impostazioni Avanzate"));
         CheckAllarmeEmail = glowButton("CheckAllarmeEmail", QStringLiteral("Allarme email"), true);
         MostraPopUp = glowButton("MostraPopUp", QStringLiteral("Allarme pop-up"), true);
         MostraPopUp->setChecked(true);
@@ -180,10 +180,12 @@ void TMainForm::buildRibbon()
         cmbGradi = named(new QComboBox, "cmbGradi");
         cmbGradi->addItems({QStringLiteral(" °C "), QStringLiteral(" °F ")});
         cmdLingua = named(new QComboBox, "cmdLingua");
-        cmdLingua->addItems({QStringLiteral(" English "), QStringLiteral(" Italiano "), QStringLiteral(" Español ")});
+        cmdLingua->addItems({QStringLiteral(" English "), QStringLiteral(" Italiano "),
+            QStringLiteral(" Español ")});
         cmdLingua->setCurrentIndex(1);
         ChkAvviaRidotto = checkBox("ChkAvviaRidotto", QStringLiteral("Avvia ridotto ad icona"));
-        ChkAutoStartMonitor = checkBox("ChkAutoStartMonitor", QStringLiteral("Inizia acquisizione all'avvio"));
+        ChkAutoStartMonitor
+            = checkBox("ChkAutoStartMonitor", QStringLiteral("Inizia acquisizione all'avvio"));
         ChkAutoStartMonitor->setChecked(true);
         ChkAutoUpdate = checkBox("ChkAutoUpdate", QStringLiteral("Aggiornamenti automatici"));
         ChkAutoUpdate->setChecked(true);
@@ -254,10 +256,12 @@ void TMainForm::buildRibbon()
         AsseOrizSec->setChecked(true);
         AxValore = edit("AxValore", QStringLiteral("30"), 40);
         AxValoreMisura = named(new QComboBox, "AxValoreMisura");
-        AxValoreMisura->addItems({QStringLiteral("sec"), QStringLiteral("min"), QStringLiteral("ore")});
+        AxValoreMisura->addItems(
+            {QStringLiteral("sec"), QStringLiteral("min"), QStringLiteral("ore")});
         AxMin = edit("AxMin", QStringLiteral("0"), 32);
         AxMax = edit("AxMax", QStringLiteral("100"), 32);
-        for (QWidget* w : std::initializer_list<QWidget*>{AsseOrizSec, AsseOrizPerc, AxValore, AxValoreMisura, AxMin, AxMax})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 AsseOrizSec, AsseOrizPerc, AxValore, AxValoreMisura, AxMin, AxMax})
             w->setEnabled(false);
         g->addWidget(AsseOrizAutomatico, 0, 0, 2, 1);
         g->addWidget(AsseOrizSec, 0, 1);
@@ -278,7 +282,8 @@ void TMainForm::buildRibbon()
         g->addWidget(AdvGlowButton2, 0, 0);
     }
     {
-        AdvToolBarBluettoth = toolbar("AdvToolBarBluettoth", QStringLiteral("Bluetooth"), AdvPageDisp);
+        AdvToolBarBluettoth
+            = toolbar("AdvToolBarBluettoth", QStringLiteral("Bluetooth"), AdvPageDisp);
         auto* g = grid(AdvToolBarBluettoth);
         CheckBTon = glowButton("CheckBTon", QStringLiteral("Abilita"), true);
         CheckBTrilevabile = glowButton("CheckBTrilevabile", QStringLiteral("Rilevab."), true);
@@ -291,7 +296,8 @@ void TMainForm::buildRibbon()
         AdvToolBarBluettoth->setEnabled(false);
     }
     {
-        auto* g = grid(toolbar("AdvToolBar13", QStringLiteral("Impostazioni del sensore"), AdvPageDisp));
+        auto* g = grid(
+            toolbar("AdvToolBar13", QStringLiteral("Impostazioni del sensore"), AdvPageDisp));
         TrackBarRitardo = named(new QSlider(Qt::Horizontal), "TrackBarRitardo");
         TrackBarRitardo->setRange(1, 250);
         TrackBarRitardo->setValue(2);
@@ -299,13 +305,15 @@ void TMainForm::buildRibbon()
         TrackBarRitardo->setTickInterval(25);
         TrackBarRitardo->setTickPosition(QSlider::TicksBelow);
         TrackBarRitardo->setFixedWidth(120);
-        TrackBarRitardo->setToolTip(QStringLiteral("Imposta ogni quanto tempo leggere il sensore. Attenzione: valori "
-                                                   "troppo bassi potrebbero provocare un auto-riscaldamento del sensore"));
+        TrackBarRitardo->setToolTip(
+            QStringLiteral("Imposta ogni quanto tempo leggere il sensore. Attenzione: valori "
+                           "troppo bassi potrebbero provocare un auto-riscaldamento del sensore"));
         LblRitardo = label("LblRitardo", QStringLiteral("2"));
         Label18 = label("Label18", QStringLiteral("secondi"));
         BtnSet = glowButton("BtnSet", QStringLiteral("Invia al sensore"));
         ChkSelfHeat = checkBox("ChkSelfHeat", QStringLiteral("Self Heating"));
-        ChkSelfHeat->setToolTip(QStringLiteral("Abilita una modalità TEST che aumenta di circa 10°C la temperatura"));
+        ChkSelfHeat->setToolTip(
+            QStringLiteral("Abilita una modalità TEST che aumenta di circa 10°C la temperatura"));
         g->addWidget(TrackBarRitardo, 0, 0);
         g->addWidget(LblRitardo, 0, 1);
         g->addWidget(Label18, 0, 2);
@@ -417,7 +425,8 @@ void TMainForm::buildMiddleAndBottom()
     PanelAttesa->setFrameShape(QFrame::Panel);
     PanelAttesa->setAutoFillBackground(true);
     PanelAttesa->setGeometry(192, 110, 300, 60);
-    PanelAttesa->setToolTip(QStringLiteral("Attendere che le nuove impostazioni diventino operative"));
+    PanelAttesa->setToolTip(
+        QStringLiteral("Attendere che le nuove impostazioni diventino operative"));
     auto* waiting = new QHBoxLayout(PanelAttesa);
     auto* spinner = named(new QProgressBar, "AdvCircularProgress1");
     spinner->setRange(0, 0);
@@ -426,7 +435,8 @@ void TMainForm::buildMiddleAndBottom()
     waiting->addWidget(label("Label22", QStringLiteral("Salvataggio impostazioni in corso....")));
     PanelAttesa->hide();
 
-    btnFullScreen = named(new QPushButton(QStringLiteral("Chiudi FullScreen"), Grafico), "btnFullScreen");
+    btnFullScreen
+        = named(new QPushButton(QStringLiteral("Chiudi FullScreen"), Grafico), "btnFullScreen");
     btnFullScreen->setGeometry(4, 289 - 28, 120, 24);
     btnFullScreen->hide();
 
@@ -438,7 +448,8 @@ void TMainForm::buildMiddleAndBottom()
     AdvToolBarInfoT = named(new QFrame(this), "AdvToolBarInfoT");
     AdvToolBarInfoT->setFrameShape(QFrame::StyledPanel);
     AdvToolBarInfoT->setGeometry(248, 407, 273, 201);
-    const struct {
+    const struct
+    {
         QLabel** caption;
         const char* captionName;
         QString text;
@@ -446,10 +457,13 @@ void TMainForm::buildMiddleAndBottom()
         const char* valueName;
         QString initial;
     } rows[] = {
-        {&LblTemps, "LblTemps", QStringLiteral("Temperatura:"), &LblTemp, "LblTemp", QStringLiteral("- °C")},
+        {&LblTemps, "LblTemps", QStringLiteral("Temperatura:"), &LblTemp, "LblTemp",
+            QStringLiteral("- °C")},
         {&LblRHs, "LblRHs", QStringLiteral("Umidità:"), &LblRH, "LblRH", QStringLiteral("- %")},
-        {&LblDPs, "LblDPs", QStringLiteral("Punto di rugiada:"), &LblDP, "LblDP", QStringLiteral("- °C")},
-        {&LbLTPs, "LbLTPs", QStringLiteral("Temp percepita:"), &LbLTP, "LbLTP", QStringLiteral("- °C")},
+        {&LblDPs, "LblDPs", QStringLiteral("Punto di rugiada:"), &LblDP, "LblDP",
+            QStringLiteral("- °C")},
+        {&LbLTPs, "LbLTPs", QStringLiteral("Temp percepita:"), &LbLTP, "LbLTP",
+            QStringLiteral("- °C")},
     };
     int y = 4;
     for (const auto& row : rows) {
@@ -525,7 +539,8 @@ void TMainForm::buildStatusBar()
 void TMainForm::buildTrayIcons()
 {
     const bool tray = m_services.shell->hasNotificationArea();
-    TextTrayTemp = new TextTrayIcon(QStringLiteral("TextTrayTemp"), QColor(255, 217, 217), tray, this);
+    TextTrayTemp
+        = new TextTrayIcon(QStringLiteral("TextTrayTemp"), QColor(255, 217, 217), tray, this);
     TextTrayRH = new TextTrayIcon(QStringLiteral("TextTrayRH"), QColor(204, 232, 255), tray, this);
     TextTrayTemp->setText(QStringLiteral("OF"));
     TextTrayRH->setText(QStringLiteral("OF"));

@@ -5,17 +5,41 @@
 // name says so, and each goes away with the subsystem that fills it.
 namespace NotYetBuilt {
 
-inline void readSettings() {}
-inline void saveSettings() {}
-inline void saveAlarmSettings() {}
-inline void measurementLogLine() {}
-inline void chartPoints() {}
-inline void clearMeasurementLog() {}
-inline void applyHorizontalAxis() {}
-inline void updateChartTitle() {}
-inline void showHumiditySeries(bool) {}
-inline void intervalCorrection() {}
-inline void uploadReading() {}
-inline void evaluateAlarms() {}
+inline void readSettings()
+{
+}
+inline void saveSettings()
+{
+}
+inline void saveAlarmSettings()
+{
+}
+inline void measurementLogLine()
+{
+}
+inline void chartPoints()
+{
+}
+inline void clearMeasurementLog()
+{
+}
+inline void applyHorizontalAxis()
+{
+}
+inline void updateChartTitle()
+{
+}
+inline void showHumiditySeries(bool)
+{
+}
+inline void intervalCorrection()
+{
+}
+inline void uploadReading()
+{
+}
+inline void evaluateAlarms()
+{
+}
 
 } // namespace NotYetBuilt

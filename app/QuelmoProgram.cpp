@@ -24,11 +24,13 @@ QuelmoProgram::QuelmoProgram(const PlatformServices& services, const QString& se
     main->setAlarmWindow(m_alarmWindow);
 
     m_exitWindow = new TEsciForm(main);
-    QObject::connect(m_exitWindow, &TEsciForm::exitConfirmed, main, [main] { main->ExitConfirmed = true; });
-    QObject::connect(m_exitWindow, &TEsciForm::reduceToIcon, main, [main] { main->NascondiFinestra1Click(); });
+    QObject::connect(
+        m_exitWindow, &TEsciForm::exitConfirmed, main, [main] { main->ExitConfirmed = true; });
+    QObject::connect(
+        m_exitWindow, &TEsciForm::reduceToIcon, main, [main] { main->NascondiFinestra1Click(); });
     main->setExitWindow(m_exitWindow);
 
-    m_aboutWindow = new TAboutForm(main);
+    m_aboutWindow = new TAboutForm(main, m_services.shell, m_services.dialogs);
     main->setAboutWindow(m_aboutWindow);
 
     m_turnOffWindow = new TTurnOffForm(main);

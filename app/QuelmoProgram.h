@@ -15,7 +15,8 @@ class TTurnOffForm;
 
 // The whole program on a given set of platform services: the six windows,
 // created once in their order, and the log and settings they share.
-class QuelmoProgram {
+class QuelmoProgram
+{
 public:
     explicit QuelmoProgram(const PlatformServices& services, const QString& settingsPath = {});
     ~QuelmoProgram();

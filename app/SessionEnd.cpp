@@ -27,7 +27,9 @@ SessionEnd::SessionEnd(QObject* parent)
         [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
         Q_EMIT ending();
     });
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onTerminate;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

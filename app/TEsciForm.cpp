@@ -53,7 +53,8 @@ void TEsciForm::showEvent(QShowEvent* event)
 {
     if (m_mainWindow) {
         const QRect main = m_mainWindow->frameGeometry();
-        move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - frameGeometry().height());
+        move(main.left() + main.width() / 2 - width() / 2,
+            main.top() + main.height() / 2 - frameGeometry().height());
     }
     QDialog::showEvent(event);
 }

@@ -8,7 +8,8 @@ class QPushButton;
 
 // The exit confirmation window, shown modally by the main window's close
 // query.
-class TEsciForm : public QDialog {
+class TEsciForm : public QDialog
+{
     Q_OBJECT
 public:
     explicit TEsciForm(QWidget* mainWindow);

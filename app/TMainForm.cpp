@@ -1,6 +1,8 @@
 #include "TMainForm.h"
 
+#include "app/HelpCommands.h"
 #include "app/NotYetBuilt.h"
+#include "app/TAboutForm.h"
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
 #include "platform/Clock.h"
@@ -40,7 +42,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-TMainForm::TMainForm(const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent)
+TMainForm::TMainForm(
+    const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent)
     : QWidget(parent)
     , m_services(services)
     , m_log(log)
@@ -78,6 +81,7 @@ void TMainForm::setExitWindow(TEsciForm* window)
 void TMainForm::setAboutWindow(TAboutForm* window)
 {
     m_aboutWindow = window;
+    m_help->setWindows(window, m_deviceWindow);
 }
 
 void TMainForm::setTurnOffWindow(TTurnOffForm* window)
@@ -85,17 +89,24 @@ void TMainForm::setTurnOffWindow(TTurnOffForm* window)
     m_turnOffWindow = window;
 }
 
+void TMainForm::saveAllSettings()
+{
+    NotYetBuilt::saveSettings();
+    NotYetBuilt::saveAlarmSettings();
+}
+
 void TMainForm::createSubsystems()
 {
     m_readout = std::make_unique<LiveReadout>(messages, m_settings,
-        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH, TextTrayTemp, TextTrayRH,
-            cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto, RDbutton, AyMin, AyMax, Label12, Label15},
+        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH,
+            TextTrayTemp, TextTrayRH, cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto,
+            RDbutton, AyMin, AyMax, Label12, Label15},
         ReadoutHooks{});
 
-    DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1, time,
-        ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
-        {LblRH, LblRHs, LblDP, LblDPs, LbLTP, LbLTPs}, TextTrayRH, AdvToolBarBluettoth, LogMemo, BtnVisualizzaLog,
-        BtnClearLog};
+    DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1,
+        time, ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
+        {LblRH, LblRHs, LblDP, LblDPs, LbLTP, LbLTPs}, TextTrayRH, AdvToolBarBluettoth, LogMemo,
+        BtnVisualizzaLog, BtnClearLog};
     DiscoveryHooks discoveryHooks{
         [this] { guarded([this] { m_acquisition->RDbuttonClick(); }); },
         [this] { UpdateChartTitle(); },
@@ -104,8 +115,9 @@ void TMainForm::createSubsystems()
     m_discovery = std::make_unique<DeviceDiscovery>(
         *m_services.hid, m_log, messages, std::move(discoveryControls), std::move(discoveryHooks));
 
-    AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0, statusPanel1, &Timer1,
-        iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon, AsseOrizAutomatico};
+    AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0,
+        statusPanel1, &Timer1, iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon,
+        AsseOrizAutomatico};
     AcquisitionHooks acquisitionHooks{
         [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
             guarded([&] { HandleInputReport(device, reportId, data); });
@@ -115,8 +127,18 @@ void TMainForm::createSubsystems()
         [] { NotYetBuilt::applyHorizontalAxis(); },
         [this] { return m_discovery->HasHumidity; },
     };
-    m_acquisition = std::make_unique<Acquisition>(
-        m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
+    m_acquisition = std::make_unique<Acquisition>(m_log, *m_services.clock, messages,
+        std::move(acquisitionControls), std::move(acquisitionHooks));
+
+    HelpHooks helpHooks;
+    helpHooks.language = [this] {
+        return language;
+    };
+    helpHooks.saveAllSettings = [this] {
+        saveAllSettings();
+    };
+    m_help
+        = std::make_unique<HelpCommands>(m_services, m_log, messages, this, std::move(helpHooks));
 }
 
 void TMainForm::wireHandlers()
@@ -124,33 +146,46 @@ void TMainForm::wireHandlers()
     const auto onClick = [this](QAbstractButton* button, auto handler) {
         connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded(handler); });
     };
-    const auto startStop = [this] { m_acquisition->RDbuttonClick(); };
+    const auto startStop = [this] {
+        m_acquisition->RDbuttonClick();
+    };
     onClick(RDbutton, startStop);
     onClick(Inizia1, startStop);
     onClick(Termina1, startStop);
     onClick(ExitBtn, [this] { ExitBtnClick(); });
     onClick(CheckTempTrayIcon, [this] { m_readout->CheckTempTrayIconClick(); });
     onClick(CheckRHTrayIcon, [this] { m_readout->CheckRHTrayIconClick(); });
-    onClick(AdvGlowButton2, [this] {
-        if (m_deviceWindow)
-            m_services.dialogs->execModal(*m_deviceWindow);
-    });
+    onClick(AdvGlowButton2, [this] { m_help->Informazioni2Click(); });
+    onClick(AdvGlowManuale, [this] { m_help->Guida1Click(); });
+    onClick(AdvBtnGuida, [this] { m_help->Guidainlinea1Click(); });
+    onClick(AdvBtnWeb, [this] { m_help->AdvBtnWebClick(); });
+    onClick(AdvBtnEmail, [this] { m_help->Contatti1Click(); });
+    onClick(AdvBtnInfo, [this] { m_help->Informazioni1Click(); });
+    onClick(AdvBtnUpdate, [this] { m_help->AdvBtnUpdateClick(); });
+    onClick(AdvBtnServizio, [this] { m_help->AdvBtnServizioClick(); });
+    connect(&TimerAutoUpdate, &QTimer::timeout, this,
+        [this] { guarded([this] { m_help->TimerAutoUpdateTimer(TimerAutoUpdate); }); });
     connect(cmbGradi, &QComboBox::currentIndexChanged, this,
         [this] { guarded([this] { m_readout->cmbGradiChange(reading); }); });
 
-    connect(&Timer1, &QTimer::timeout, this, [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
+    connect(&Timer1, &QTimer::timeout, this,
+        [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
     Timer1.setInterval(1000);
     TimerAttesaAllarme.setInterval(3600000);
     TimerAutoSave.setInterval(1000);
-    TimerAutoUpdate.setInterval(2000);
+    TimerAutoUpdate.setInterval(HelpCommands::FirstCheckMs);
     TimerEmailFunzionamRegolare.setInterval(1000);
     TimerProgressBarLogin.setInterval(100);
 
-    connect(MostraFinestra1, &QAction::triggered, this, [this] { guarded([this] { MostraFinestra1Click(); }); });
-    connect(NascondiFinestra1, &QAction::triggered, this, [this] { guarded([this] { NascondiFinestra1Click(); }); });
+    connect(MostraFinestra1, &QAction::triggered, this,
+        [this] { guarded([this] { MostraFinestra1Click(); }); });
+    connect(NascondiFinestra1, &QAction::triggered, this,
+        [this] { guarded([this] { NascondiFinestra1Click(); }); });
     connect(Esci1, &QAction::triggered, this, [this] { guarded([this] { ExitBtnClick(); }); });
-    connect(TextTrayTemp, &TextTrayIcon::doubleClicked, this, [this] { guarded([this] { MostraFinestra1Click(); }); });
-    connect(TextTrayRH, &TextTrayIcon::doubleClicked, this, [this] { guarded([this] { TextTrayRHDblClick(); }); });
+    connect(TextTrayTemp, &TextTrayIcon::doubleClicked, this,
+        [this] { guarded([this] { MostraFinestra1Click(); }); });
+    connect(TextTrayRH, &TextTrayIcon::doubleClicked, this,
+        [this] { guarded([this] { TextTrayRHDblClick(); }); });
 
     connect(&m_log, &EventLog::writeFailed, this, &TMainForm::logWriteFailed);
     connect(&m_log, &EventLog::writeRecovered, this, [this] { statusPanel2->clear(); });
@@ -171,7 +206,8 @@ void TMainForm::TextTrayTempStartup(bool& show)
 {
     // The date and time formats of the whole program are the fixed ones of
     // the log and memo lines ("dd/MM/yy", ":"), set where the texts are made.
-    m_log.init(m_services.folders->dataHome(), m_services.folders->executableFolder(), m_services.clock->now().time());
+    m_log.init(m_services.folders->dataHome(), m_services.folders->executableFolder(),
+        m_services.clock->now().time());
     m_log.logEvent(QStringLiteral("Startup"));
     earlySettingsRead();
     m_readout->ApplyTrayIcons();
@@ -209,13 +245,15 @@ void TMainForm::earlySettingsRead()
 
 void TMainForm::FormCreate()
 {
-    m_log.logEvent(QStringLiteral("Starting app - show=") + (m_showAtStart ? QStringLiteral("-1") : QStringLiteral("0")));
+    m_log.logEvent(QStringLiteral("Starting app - show=")
+        + (m_showAtStart ? QStringLiteral("-1") : QStringLiteral("0")));
     m_log.logEvent(QStringLiteral("App vers ") + fileVersion());
     m_log.logEvent(QStringLiteral("dir ") + m_services.folders->currentFolder());
 #ifdef Q_OS_WIN
     m_log.logEvent(QStringLiteral("win ") + QSysInfo::kernelVersion());
 #else
-    m_log.logEvent(QStringLiteral("os ") + QSysInfo::prettyProductName() + QLatin1Char(' ') + QSysInfo::kernelVersion());
+    m_log.logEvent(QStringLiteral("os ") + QSysInfo::prettyProductName() + QLatin1Char(' ')
+        + QSysInfo::kernelVersion());
 #endif
     UpdateStrings();
     AdvToolBarPager1->setCurrentIndex(0);
@@ -260,7 +298,8 @@ void TMainForm::UpdateChartTitle()
     NotYetBuilt::updateChartTitle();
 }
 
-void TMainForm::HandleInputReport(HidDevice* /*device*/, quint8 /*reportId*/, const QByteArray& data)
+void TMainForm::HandleInputReport(
+    HidDevice* /*device*/, quint8 /*reportId*/, const QByteArray& data)
 {
     Acquisition& acquisition = *m_acquisition;
     if (acquisition.ReportsToSkip > 0) {
@@ -353,15 +392,18 @@ void TMainForm::TextTrayTempMinimizeToTray()
 void TMainForm::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && TextTrayTemp->minimizeToTray()
-        && m_services.shell->hasNotificationArea()) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized()
+        && TextTrayTemp->minimizeToTray() && m_services.shell->hasNotificationArea()) {
         // Leave the state change first, then hide.
-        QMetaObject::invokeMethod(this, [this] {
-            if (isMinimized()) {
-                hide();
-                TextTrayTempMinimizeToTray();
-            }
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isMinimized()) {
+                    hide();
+                    TextTrayTempMinimizeToTray();
+                }
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -375,14 +417,14 @@ bool TMainForm::FormCloseQuery()
     if (m_exitWindow)
         m_services.dialogs->execModal(*m_exitWindow);
     const bool canClose = ExitConfirmed;
-    m_log.logEvent(QStringLiteral("canCloseQuery: ") + (canClose ? QStringLiteral("-1") : QStringLiteral("0")));
+    m_log.logEvent(QStringLiteral("canCloseQuery: ")
+        + (canClose ? QStringLiteral("-1") : QStringLiteral("0")));
     return canClose;
 }
 
 void TMainForm::FormClose()
 {
-    NotYetBuilt::saveSettings();
-    NotYetBuilt::saveAlarmSettings();
+    saveAllSettings();
     m_log.logEvent(QStringLiteral("Exit"));
 }
 
@@ -445,6 +487,7 @@ void TMainForm::FormResize()
 {
     AdvToolBarInfoT->move(AdvToolBarInfoT->x(), vrThermoMeterTemp->y() - 1);
     AdvToolBar1->move(width() - AdvToolBar1->width() - 14, vrThermoMeterTemp->y() - 1);
-    AdvToolBarInfoT->resize(AdvToolBar1->x() - AdvToolBarInfoT->x() - 10, AdvToolBarInfoT->height());
+    AdvToolBarInfoT->resize(
+        AdvToolBar1->x() - AdvToolBarInfoT->x() - 10, AdvToolBarInfoT->height());
     LogMemo->resize(AdvToolBarInfoT->width() - LogMemo->x() - 13, LogMemo->height());
 }

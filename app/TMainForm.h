@@ -13,6 +13,7 @@
 
 class Acquisition;
 class DeviceDiscovery;
+class HelpCommands;
 class EventLog;
 class HidDevice;
 class Led;
@@ -44,10 +45,12 @@ class ThermometerGauge;
 
 // The main window: hosts every control of daily use and owns the program's
 // process-wide state. The road of one sensor report is HandleInputReport.
-class TMainForm : public QWidget {
+class TMainForm : public QWidget
+{
     Q_OBJECT
 public:
-    TMainForm(const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent = nullptr);
+    TMainForm(const PlatformServices& services, EventLog& log, SettingsStore& settings,
+        QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The windows created after this one, handed over in their order.
@@ -71,8 +74,7 @@ public:
     // asking.
     void endSession();
     // Runs an event handler at the program's error boundary.
-    template <class Handler>
-    void guarded(Handler&& handler);
+    template <class Handler> void guarded(Handler&& handler);
 
     // Process-wide state owned by the main window.
     Reading reading;
@@ -210,6 +212,7 @@ public:
     DeviceDiscovery& discovery() { return *m_discovery; }
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
+    HelpCommands& help() { return *m_help; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -232,6 +235,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FormResize();
+    void saveAllSettings();
     void UpdateStrings();
     void UpdateChartTitle();
     void updateClockPanel();
@@ -258,12 +262,12 @@ private:
     std::unique_ptr<DeviceDiscovery> m_discovery;
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
+    std::unique_ptr<HelpCommands> m_help;
 };
 
 #include "platform/ErrorBoundary.h"
 
-template <class Handler>
-void TMainForm::guarded(Handler&& handler)
+template <class Handler> void TMainForm::guarded(Handler&& handler)
 {
     ErrorBoundary::run(m_services.dialogs, this, std::forward<Handler>(handler));
 }
