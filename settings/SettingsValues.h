@@ -49,6 +49,8 @@ inline constexpr Value web_pass{"web_pass", Kind::Text, 0, ""};
 inline constexpr Value invia_web{"invia_web", Kind::Boolean, 0};
 inline constexpr Value invia_push{"invia_push", Kind::Boolean, 0};
 inline constexpr Value Allarme_email{"Allarme_email", Kind::Boolean, 0};
+// The update server's address, under which the control file lives.
+inline constexpr Value UpdateServer{"UpdateServer", Kind::Text, 0, "http://update.quelmo.example"};
 } // namespace Values
 
 } // namespace Settings

@@ -2,6 +2,7 @@
 
 #include "app/HelpCommands.h"
 #include "app/TAboutForm.h"
+#include "app/UpdateInfo.h"
 #include "i18n/MainMessages.h"
 #include "log/EventLog.h"
 
@@ -147,6 +148,62 @@ private Q_SLOTS:
         if (newer)
             QCOMPARE(f.dialogs.messages.first().text,
                 QStringLiteral("Aggiornamento Software disponibile..."));
+    }
+
+    void controlFile_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("whatsNew");
+        QTest::newRow("complete") << QByteArray("; news\r\n[Update]\r\nVersion=1.0.1.0\r\nPackage=http://h/p.deb\r\n"
+                                                "WhatsNew=Faster chart.\\nFewer lines.\r\n")
+                                  << true << QStringLiteral("1.0.1.0") << QStringLiteral("Faster chart.\nFewer lines.");
+        QTest::newRow("other section only") << QByteArray("[Other]\nVersion=2.0\nPackage=x\n") << false << QString()
+                                            << QString();
+        QTest::newRow("no package") << QByteArray("[Update]\nVersion=2.0\n") << false << QStringLiteral("2.0")
+                                    << QString();
+        QTest::newRow("html page") << QByteArray("<html><body>Not found</body></html>") << false << QString()
+                                   << QString();
+        QTest::newRow("version not numbers") << QByteArray("[update]\nversion=abc\npackage=x\n") << false
+                                             << QStringLiteral("abc") << QString();
+    }
+    void controlFile()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, valid);
+        QFETCH(QString, version);
+        QFETCH(QString, whatsNew);
+        const UpdateInfo info = UpdateInfo::parse(text);
+        QCOMPARE(info.valid, valid);
+        QCOMPARE(info.version, version);
+        QCOMPARE(info.whatsNew, whatsNew);
+    }
+
+    void versionOrder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("order");
+        QTest::newRow("newer") << "1.0.0.0" << "1.0.1.0" << -1;
+        QTest::newRow("same") << "1.0.0.0" << "1.0.0.0" << 0;
+        QTest::newRow("older") << "1.2.0.0" << "1.1.9.9" << 1;
+        QTest::newRow("numbers, not text") << "1.0.0.10" << "1.0.0.9" << 1;
+        QTest::newRow("missing parts") << "1.0" << "1.0.0.0" << 0;
+    }
+    void versionOrder()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, order);
+        QCOMPARE(Update::compareVersions(a, b), order);
+        QCOMPARE(Update::compareVersions(b, a), -order);
+    }
+
+    void controlFileAddress()
+    {
+        QCOMPARE(Update::controlFileUrl(QStringLiteral("http://update.quelmo.example/")),
+            QStringLiteral("http://update.quelmo.example/Quelmo_update/_update_project.INF"));
     }
 
     void updateTimerOnlyWithTheOption()
