@@ -9,6 +9,8 @@
 #include "platform/HidController.h"
 #include "sensor/TDispInfoForm.h"
 
+#include <QToolButton>
+
 QuelmoProgram::QuelmoProgram(const PlatformServices& services, const QString& settingsPath)
     : m_services(services)
     , m_log([clock = services.clock] { return clock->now(); })
@@ -23,17 +25,21 @@ QuelmoProgram::QuelmoProgram(const PlatformServices& services, const QString& se
     m_alarmWindow = new TAllarmeForm(main);
     main->setAlarmWindow(m_alarmWindow);
 
-    m_exitWindow = new TEsciForm(main);
-    QObject::connect(
-        m_exitWindow, &TEsciForm::exitConfirmed, main, [main] { main->ExitConfirmed = true; });
-    QObject::connect(
-        m_exitWindow, &TEsciForm::reduceToIcon, main, [main] { main->NascondiFinestra1Click(); });
+    m_exitWindow = new TEsciForm(main,
+        {m_log, m_settings, *m_services.dialogs,
+            [main] {
+                return main->CheckTempTrayIcon->isChecked() || main->CheckRHTrayIcon->isChecked();
+            }},
+        main->language);
+    QObject::connect(m_exitWindow, &TEsciForm::exitConfirmed, main, [main] { main->ExitConfirmed = true; });
+    QObject::connect(m_exitWindow, &TEsciForm::reduceToIcon, main, [main] { main->NascondiFinestra1Click(); });
     main->setExitWindow(m_exitWindow);
 
     m_aboutWindow = new TAboutForm(main, m_services.shell, m_services.dialogs);
     main->setAboutWindow(m_aboutWindow);
 
-    m_turnOffWindow = new TTurnOffForm(main);
+    m_turnOffWindow
+        = new TTurnOffForm(main, m_log, *m_services.powerOff, *m_services.dialogs, main->language);
     main->setTurnOffWindow(m_turnOffWindow);
 }
 

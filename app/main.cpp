@@ -45,7 +45,11 @@ int main(int argc, char* argv[])
         });
     } else {
         hid = std::make_unique<HidapiController>();
+#ifdef Q_OS_WIN
+        powerOff = std::make_unique<WindowsPowerOff>();
+#else
         powerOff = std::make_unique<LogindPowerOff>();
+#endif
     }
 
     PlatformServices services{hid.get(), &dialogs, &shell, powerOff.get(), &clock, &folders};

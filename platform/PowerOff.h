@@ -4,7 +4,13 @@
 
 #include <QString>
 
-// Powers the PC off. flags: 8 power off, 4 forced.
+// The flags of a power-off request, as the Windows shutdown call takes them.
+namespace PowerOffFlags {
+inline constexpr int Force = 4;
+inline constexpr int PowerOff = 8;
+} // namespace PowerOffFlags
+
+// Powers the PC off. Returns whether the system accepted the request.
 class PowerOff {
 public:
     virtual ~PowerOff() = default;
@@ -17,8 +23,18 @@ public:
     bool requestPowerOff(int flags) override;
 };
 
-// Only tells what it was asked; used with the simulated sensor, which must
-// never power off a real PC.
+#ifdef Q_OS_WIN
+// Windows: enables the shutdown privilege of the process token, then asks
+// ExitWindowsEx with the given flags.
+class WindowsPowerOff : public PowerOff
+{
+public:
+    bool requestPowerOff(int flags) override;
+};
+#endif
+
+// Only tells what it was asked, and answers that nothing was powered off; used with the simulated
+// sensor, which must never power off a real PC.
 class LoggingPowerOff : public PowerOff {
 public:
     explicit LoggingPowerOff(std::function<void(const QString&)> log)
