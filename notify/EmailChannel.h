@@ -21,7 +21,8 @@ QColor shapeColour(EmailShape shape);
 // asked for while one runs waits in the queue and goes next; none is ever
 // dropped. Lives on the user-interface thread; all its signals are emitted
 // there.
-class EmailChannel : public QObject {
+class EmailChannel : public QObject
+{
     Q_OBJECT
 public:
     enum class TestVerdict { Started, NoValidEmail, NoValidServer, Busy };
@@ -60,7 +61,8 @@ Q_SIGNALS:
     void busyChanged(bool busy);
 
 private:
-    struct Pending {
+    struct Pending
+    {
         OutgoingEmail email;
         QDateTime date;
     };

@@ -23,8 +23,8 @@ namespace EmailTemplate {
 
 QString fill(QString text, const Reading& reading, const QDateTime& now, const QLocale& locale)
 {
-    text.replace(QLatin1String("$temp$"), Derived::generalNumber(reading.temperature),
-        Qt::CaseInsensitive);
+    text.replace(
+        QLatin1String("$temp$"), Derived::generalNumber(reading.temperature), Qt::CaseInsensitive);
     text.replace(
         QLatin1String("$RH$"), Derived::generalNumber(reading.humidity), Qt::CaseInsensitive);
     if (text.contains(QLatin1String("$data$"), Qt::CaseInsensitive)) {

@@ -9,14 +9,14 @@
 // How the connection to the mail server is protected, as the e-mail page's
 // "SSL/TLS" selector chooses it.
 enum class TlsMode {
-    None,     // "Disabilitato", or no selection
+    None, // "Disabilitato", or no selection
     Implicit, // "Abilitato": encrypted from the first byte (smtps)
     Explicit, // "Default": STARTTLS when the server offers it
 };
 
 // How the client logs in, as the "Auth" selector chooses it.
 enum class AuthMode {
-    None,  // "Nessuna", or no selection
+    None, // "Nessuna", or no selection
     Login, // "Login": AUTH LOGIN with the user name and password
 };
 
@@ -25,21 +25,23 @@ AuthMode authModeFor(int cmbAuthIndex);
 
 // The texts and selector indexes of the alarm window's e-mail page, taken by
 // value when a message is prepared.
-struct EmailPageTexts {
-    QString LblDest;     // recipients, separated by commas
-    QString LblSMTP;     // server
+struct EmailPageTexts
+{
+    QString LblDest; // recipients, separated by commas
+    QString LblSMTP; // server
     QString Lblusername; // user name
     QString Lblpassword; // password
-    QString LblFrom;     // sender, may be empty
-    QString LblPorta;    // port, a whole number
-    QString LblOggetto;  // subject
-    QString TestoEmail;  // body template, lines joined by CR LF
+    QString LblFrom; // sender, may be empty
+    QString LblPorta; // port, a whole number
+    QString LblOggetto; // subject
+    QString TestoEmail; // body template, lines joined by CR LF
     int cmbSSL = -1;
     int cmbAuth = -1;
 };
 
 // The prepared message.
-struct OutgoingEmail {
+struct OutgoingEmail
+{
     QString Recipients;
     QString SmtpHost;
     QString SmtpUser;
@@ -56,7 +58,8 @@ struct OutgoingEmail {
 // field was not a port number. On that error the recipients, host, user,
 // password and sender are already taken over, while the port, subject,
 // body and modes keep the values of the previous preparation.
-struct PreparedEmail {
+struct PreparedEmail
+{
     OutgoingEmail email;
     QString error;
     bool ok() const { return error.isEmpty(); }

@@ -12,7 +12,8 @@ class EventLog;
 // created; it touches no widget. Its status lines (each also written to the
 // diagnostic log) and its result leave it through signals, by value, for
 // the user-interface thread to show.
-class InviaEmailThread : public QThread {
+class InviaEmailThread : public QThread
+{
     Q_OBJECT
 public:
     InviaEmailThread(SmtpRequest request, EventLog* log, QObject* parent = nullptr);

@@ -127,8 +127,7 @@ QByteArray dateHeader(const QDateTime& date)
     const int offset = date.offsetFromUtc() / 60;
     const int absOffset = offset < 0 ? -offset : offset;
     return c.toString(date, QStringLiteral("ddd, d MMM yyyy HH:mm:ss ")).toLatin1()
-        + (offset < 0 ? "-" : "+")
-        + QByteArray::number(absOffset / 60).rightJustified(2, '0')
+        + (offset < 0 ? "-" : "+") + QByteArray::number(absOffset / 60).rightJustified(2, '0')
         + QByteArray::number(absOffset % 60).rightJustified(2, '0');
 }
 
@@ -152,8 +151,8 @@ QByteArray build(const Content& content)
         ? content.messageIdHost
         : QStringLiteral("quelmo.invalid");
     header("Message-ID",
-        "<" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + "@"
-            + host.toLatin1() + ">");
+        "<" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + "@" + host.toLatin1()
+            + ">");
     header("MIME-Version", "1.0");
     header("Content-Type", "text/plain; charset=UTF-8");
     header("Content-Transfer-Encoding", "quoted-printable");

@@ -11,8 +11,9 @@
 // ASCII, CR LF line ends throughout.
 namespace MimeMessage {
 
-struct Content {
-    QString from;       // may be empty
+struct Content
+{
+    QString from; // may be empty
     QString recipients; // addresses separated by commas
     QString subject;
     QString body;

@@ -75,7 +75,8 @@ Evaluation evaluateHourField(int modeIndex, const QString& hourText, const QTime
 
 int intervalAfterTick(const QTime& regularEmailTime, const QTime& now)
 {
-    return clampToTimer(1000 * wholeSecondsBetween(msOfDay(regularEmailTime), msOfDay(now) + dayMs));
+    return clampToTimer(
+        1000 * wholeSecondsBetween(msOfDay(regularEmailTime), msOfDay(now) + dayMs));
 }
 
 } // namespace RegularEmail
@@ -107,9 +108,10 @@ void RegularEmailSchedule::AdvOfSel_h_emailokChange(
     if (modeIndex != 0)
         RegularEmailTime = evaluation.RegularEmailTime;
     if (evaluation.capped)
-        m_log.logEvent(QStringLiteral("EmailFunzionamRegolare Timer capped at %1 ms (%2 hours asked)")
-                           .arg(evaluation.interval)
-                           .arg(hourText.trimmed()));
+        m_log.logEvent(
+            QStringLiteral("EmailFunzionamRegolare Timer capped at %1 ms (%2 hours asked)")
+                .arg(evaluation.interval)
+                .arg(hourText.trimmed()));
     applyInterval(evaluation.interval);
     m_log.logEvent(QStringLiteral("EmailFunzionamRegolare Timer=") + hourText);
 }
@@ -142,14 +144,16 @@ void RegularEmailSchedule::TimerEmailFunzionamRegolareTimer(int modeIndex, const
     m_log.logEvent(QStringLiteral("Email funz regolare ") + reading.temperatureText);
     // The next interval is set whatever the send does, so one failed
     // preparation never stops the regular e-mails.
-    struct Next {
+    struct Next
+    {
         RegularEmailSchedule& schedule;
         int modeIndex;
         QTime now;
         ~Next()
         {
             if (modeIndex == 1)
-                schedule.applyInterval(RegularEmail::intervalAfterTick(schedule.RegularEmailTime, now));
+                schedule.applyInterval(
+                    RegularEmail::intervalAfterTick(schedule.RegularEmailTime, now));
             schedule.m_log.logEvent(
                 QStringLiteral("Email funz regolare next=%1").arg(schedule.m_timer.interval()));
         }

@@ -28,13 +28,14 @@ QStringList hourItems(int modeIndex);
 // fraction dropped.
 qint64 wholeSecondsBetween(qint64 fromMs, qint64 toMs);
 
-struct Evaluation {
+struct Evaluation
+{
     bool ok = false;
-    QString error;  // the conversion error when the hour field is unreadable
-    int interval = 0;                   // milliseconds; 0 means it never ticks
-    QTime RegularEmailTime;             // "alle": the chosen hour of day
-    bool capped = false;                // "ogni": the count did not fit the timer
-    qint64 requestedMs = 0;             // "ogni": the interval before capping
+    QString error; // the conversion error when the hour field is unreadable
+    int interval = 0; // milliseconds; 0 means it never ticks
+    QTime RegularEmailTime; // "alle": the chosen hour of day
+    bool capped = false; // "ogni": the count did not fit the timer
+    qint64 requestedMs = 0; // "ogni": the interval before capping
 };
 
 // The hour field read in the mode: "ogni" N hours gives N x 3600000 ms;
@@ -51,7 +52,8 @@ int intervalAfterTick(const QTime& regularEmailTime, const QTime& now);
 // The regular-operation handlers' work on the main window's timer
 // TimerEmailFunzionamRegolare, for the alarm window's check box and two
 // selectors. An interval of 0 keeps the timer stopped (it never ticks).
-class RegularEmailSchedule {
+class RegularEmailSchedule
+{
 public:
     RegularEmailSchedule(QTimer& timer, EventLog& log);
 
@@ -63,8 +65,8 @@ public:
     void chkEmailFunzionamRegolareClick(
         bool on, int modeIndex, const QString& hourText, const QTime& now);
     // TimerEmailFunzionamRegolareTimer: logs, sends, sets the next interval.
-    void TimerEmailFunzionamRegolareTimer(int modeIndex, const Reading& reading,
-        const QTime& now, const std::function<void()>& SendAlarmEmail);
+    void TimerEmailFunzionamRegolareTimer(int modeIndex, const Reading& reading, const QTime& now,
+        const std::function<void()>& SendAlarmEmail);
 
     QTime RegularEmailTime;
     bool enabled() const { return m_enabled; }

@@ -13,7 +13,8 @@
 
 namespace {
 
-struct Transfer {
+struct Transfer
+{
     const SmtpSender::Status* status = nullptr;
     const std::atomic<bool>* cancel = nullptr;
     QByteArray payload;
@@ -83,10 +84,12 @@ int progress(void* data, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return transfer->cancel && transfer->cancel->load() ? 1 : 0;
 }
 
-struct EasyDeleter {
+struct EasyDeleter
+{
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
-struct ListDeleter {
+struct ListDeleter
+{
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 

@@ -9,7 +9,8 @@
 #include <functional>
 
 // Everything one send needs, copied in when the send is started.
-struct SmtpRequest {
+struct SmtpRequest
+{
     OutgoingEmail email;
     QDateTime date;
     // Certificate authorities trusted besides the system's own, one PEM
@@ -19,7 +20,8 @@ struct SmtpRequest {
     int sendTimeoutSeconds = 120;
 };
 
-struct SmtpResult {
+struct SmtpResult
+{
     bool ok = false;
     QString error;
 };
@@ -29,14 +31,15 @@ struct SmtpResult {
 // Blocking; runs on the sending thread. The status texts name the stages:
 // "Resolving hostname %s.", "Connecting to %s.", "Connected.",
 // "Disconnecting.", "Disconnected.".
-class SmtpSender {
+class SmtpSender
+{
 public:
     using Status = std::function<void(const QString&)>;
 
     // cancel, when set from another thread, ends the send at its next
     // progress point as a failure.
-    static SmtpResult send(
-        const SmtpRequest& request, const Status& status, const std::atomic<bool>* cancel = nullptr);
+    static SmtpResult send(const SmtpRequest& request, const Status& status,
+        const std::atomic<bool>* cancel = nullptr);
 
     // The address libcurl is given, e.g. "smtps://mail.example.com:465".
     static QString url(const OutgoingEmail& email);
