@@ -120,12 +120,13 @@ void RegularEmailSchedule::chkEmailFunzionamRegolareClick(
     bool on, int modeIndex, const QString& hourText, const QTime& now)
 {
     if (on) {
+        const bool wasEnabled = m_enabled;
         m_enabled = true;
         try {
             AdvOfSel_h_emailokChange(modeIndex, hourText, now);
         } catch (...) {
-            // The timer keeps its previous state.
-            m_enabled = m_timer.isActive();
+            // The timer keeps its previous interval and state.
+            m_enabled = wasEnabled;
             throw;
         }
     } else {
