@@ -2,6 +2,8 @@
 
 #include "notify/MimeMessage.h"
 
+#include <QRegularExpression>
+
 #include <curl/curl.h>
 
 #include <arpa/inet.h>
@@ -125,11 +127,9 @@ SmtpResult SmtpSender::send(
     transfer.tell(QStringLiteral("Resolving hostname %1.").arg(host));
     // A host text that would change the meaning of the address (a path, a
     // user part, blanks) is refused rather than handed on.
-    static const QString forbidden = QStringLiteral("/@?#\\ \t\r\n");
-    for (QChar c : forbidden) {
-        if (host.isEmpty() || host.contains(c))
-            return {false, QStringLiteral("Invalid SMTP host name \"%1\"").arg(host)};
-    }
+    static const QRegularExpression forbidden(QStringLiteral("[/@?#\\\\\\s]"));
+    if (host.isEmpty() || forbidden.match(host).hasMatch())
+        return {false, QStringLiteral("Invalid SMTP host name \"%1\"").arg(host)};
     const QStringList recipients = MimeMessage::splitRecipients(email.Recipients);
     if (recipients.isEmpty())
         return {false, QStringLiteral("No recipient address")};

@@ -103,6 +103,8 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void wrongPasswordThenNextSendWorks();
+    void hostTextsThatChangeTheAddress_data();
+    void hostTextsThatChangeTheAddress();
     void queuedSendsNeverRunAtOnce();
     void testButtonPressedTwice();
     void testButtonRefusals_data();
@@ -851,6 +853,29 @@ void TestEmail::wrongPasswordThenNextSendWorks()
     QCOMPARE(channel.shape(), EmailShape::Green);
     QCOMPARE(server.messages().size(), 1);
     QVERIFY(!channel.statusLines().join('\n').contains(QStringLiteral("ERROR")));
+}
+
+void TestEmail::hostTextsThatChangeTheAddress_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::newRow("path") << QStringLiteral("127.0.0.1/x");
+    QTest::newRow("user part") << QStringLiteral("user@127.0.0.1");
+    QTest::newRow("blank") << QStringLiteral("127.0.0.1 x");
+    QTest::newRow("query") << QStringLiteral("127.0.0.1?x");
+}
+
+void TestEmail::hostTextsThatChangeTheAddress()
+{
+    QFETCH(QString, host);
+    EmailChannel channel(*m_log, &m_clock);
+    EmailPageTexts texts = page(25);
+    texts.LblSMTP = host;
+    channel.SendAlarmEmail(texts, Reading{});
+    QTRY_VERIFY_WITH_TIMEOUT(!channel.EmailBusy(), 60000);
+    QCOMPARE(channel.shape(), EmailShape::Red);
+    QVERIFY(
+        channel.statusLines().last().startsWith(QStringLiteral("ERRORE: Invalid SMTP host name")));
+    QVERIFY(!channel.statusLines().contains(QStringLiteral("Connected.")));
 }
 
 void TestEmail::queuedSendsNeverRunAtOnce()
