@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // Steps of the program's sequences whose subsystems are not built yet. Each
 // is called at its place and does nothing until its subsystem lands; the
 // name says so, and each goes away with the subsystem that fills it.
@@ -7,7 +9,6 @@ namespace NotYetBuilt {
 
 inline void readSettings() {}
 inline void saveSettings() {}
-inline void saveAlarmSettings() {}
 inline void measurementLogLine() {}
 inline void chartPoints() {}
 inline void clearMeasurementLog() {}
@@ -16,6 +17,16 @@ inline void updateChartTitle() {}
 inline void showHumiditySeries(bool) {}
 inline void intervalCorrection() {}
 inline void uploadReading() {}
-inline void evaluateAlarms() {}
+
+// Alarm actions and the alarm window's e-mail, SMS and program steps.
+inline bool emailBusy() { return false; }
+inline bool sendToServerEnabled() { return false; }
+inline void sendAlarmEmail() {}
+inline void sendSms() {}
+inline void sendPushNotification() {}
+inline void startProgram(const QString&) {}
+inline void showShutdownCountdown() {}
+inline void prepareEmailMessage() {}
+inline void regularEmailClick() {}
 
 } // namespace NotYetBuilt

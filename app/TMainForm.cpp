@@ -1,5 +1,6 @@
 #include "TMainForm.h"
 
+#include "alarms/TAllarmeForm.h"
 #include "app/NotYetBuilt.h"
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
@@ -90,7 +91,7 @@ void TMainForm::createSubsystems()
     m_readout = std::make_unique<LiveReadout>(messages, m_settings,
         ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH, TextTrayTemp, TextTrayRH,
             cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto, RDbutton, AyMin, AyMax, Label12, Label15},
-        ReadoutHooks{});
+        ReadoutHooks{{}, [this](const std::function<double(double)>& convert) { convertAlarmLimits(convert); }});
 
     DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1, time,
         ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
@@ -151,6 +152,8 @@ void TMainForm::wireHandlers()
     connect(Esci1, &QAction::triggered, this, [this] { guarded([this] { ExitBtnClick(); }); });
     connect(TextTrayTemp, &TextTrayIcon::doubleClicked, this, [this] { guarded([this] { MostraFinestra1Click(); }); });
     connect(TextTrayRH, &TextTrayIcon::doubleClicked, this, [this] { guarded([this] { TextTrayRHDblClick(); }); });
+
+    wireAlarmHandlers();
 
     connect(&m_log, &EventLog::writeFailed, this, &TMainForm::logWriteFailed);
     connect(&m_log, &EventLog::writeRecovered, this, [this] { statusPanel2->clear(); });
@@ -286,7 +289,7 @@ void TMainForm::HandleInputReport(HidDevice* /*device*/, quint8 /*reportId*/, co
         firstReport(report);
 
     NotYetBuilt::uploadReading();
-    NotYetBuilt::evaluateAlarms();
+    EvaluateAlarms();
 }
 
 void TMainForm::firstReport(const InputReport& report)
@@ -382,7 +385,8 @@ bool TMainForm::FormCloseQuery()
 void TMainForm::FormClose()
 {
     NotYetBuilt::saveSettings();
-    NotYetBuilt::saveAlarmSettings();
+    if (m_alarmWindow)
+        m_alarmWindow->SaveAlarmSettings();
     m_log.logEvent(QStringLiteral("Exit"));
 }
 
