@@ -22,7 +22,8 @@ QuelmoProgram::QuelmoProgram(const PlatformServices& services, const QString& se
     m_deviceWindow = new TDispInfoForm(main);
     main->setDeviceWindow(m_deviceWindow);
 
-    m_alarmWindow = new TAllarmeForm(main);
+    m_alarmWindow
+        = new TAllarmeForm(main, m_log, m_settings, *m_services.dialogs, main->alarmLimits, main->alarmWindowLinks());
     main->setAlarmWindow(m_alarmWindow);
 
     m_exitWindow = new TEsciForm(main,

@@ -1,6 +1,7 @@
 #include "TMainForm.h"
 
 #include "app/HelpCommands.h"
+#include "alarms/TAllarmeForm.h"
 #include "app/NotYetBuilt.h"
 #include "app/TAboutForm.h"
 #include "app/TEsciForm.h"
@@ -92,16 +93,16 @@ void TMainForm::setTurnOffWindow(TTurnOffForm* window)
 void TMainForm::saveAllSettings()
 {
     NotYetBuilt::saveSettings();
-    NotYetBuilt::saveAlarmSettings();
+    if (m_alarmWindow)
+        m_alarmWindow->SaveAlarmSettings();
 }
 
 void TMainForm::createSubsystems()
 {
     m_readout = std::make_unique<LiveReadout>(messages, m_settings,
-        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH,
-            TextTrayTemp, TextTrayRH, cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto,
-            RDbutton, AyMin, AyMax, Label12, Label15},
-        ReadoutHooks{});
+        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH, TextTrayTemp, TextTrayRH,
+            cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto, RDbutton, AyMin, AyMax, Label12, Label15},
+        ReadoutHooks{{}, [this](const std::function<double(double)>& convert) { convertAlarmLimits(convert); }});
 
     DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1,
         time, ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
@@ -186,6 +187,8 @@ void TMainForm::wireHandlers()
         [this] { guarded([this] { MostraFinestra1Click(); }); });
     connect(TextTrayRH, &TextTrayIcon::doubleClicked, this,
         [this] { guarded([this] { TextTrayRHDblClick(); }); });
+
+    wireAlarmHandlers();
 
     connect(&m_log, &EventLog::writeFailed, this, &TMainForm::logWriteFailed);
     connect(&m_log, &EventLog::writeRecovered, this, [this] { statusPanel2->clear(); });
@@ -325,7 +328,7 @@ void TMainForm::HandleInputReport(
         firstReport(report);
 
     NotYetBuilt::uploadReading();
-    NotYetBuilt::evaluateAlarms();
+    EvaluateAlarms();
 }
 
 void TMainForm::firstReport(const InputReport& report)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarms/AlarmEvaluation.h"
 #include "i18n/Language.h"
 #include "i18n/MainMessages.h"
 #include "i18n/MessageTable.h"
@@ -9,9 +10,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Acquisition;
+struct AlarmWindowLinks;
 class DeviceDiscovery;
 class HelpCommands;
 class EventLog;
@@ -209,6 +212,18 @@ public:
     QTimer TimerEmailFunzionamRegolare;
     QTimer TimerProgressBarLogin;
 
+    // Alarms: the limits in effect (committed by the alarm window), the
+    // evaluation's flags and the main window's side of the alarm window.
+    AlarmLimits alarmLimits;
+    AlarmState alarmState;
+    AlarmWindowLinks alarmWindowLinks();
+    void EvaluateAlarms();
+    void ShowAlarmBalloon(const QString& title, const QString& text);
+    void TimerAttesaAllarmeTimer();
+    void CheckAllarmeEmailClick();
+    void MostraPopUpClick();
+    void AdvBtnImpostazioniClick();
+
     DeviceDiscovery& discovery() { return *m_discovery; }
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
@@ -243,6 +258,10 @@ private:
     void showTrayIconsFromToggles();
     void firstReport(const class InputReport& report);
     void logWriteFailed(const QString& path, const QString& reason);
+
+    void wireAlarmHandlers();
+    void convertAlarmLimits(const std::function<double(double)>& convert);
+    AlarmTexts alarmTexts() const;
 
     PlatformServices m_services;
     EventLog& m_log;

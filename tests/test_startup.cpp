@@ -199,7 +199,13 @@ private Q_SLOTS:
         f.main().ExitBtn->click();
         QVERIFY(!f.main().isVisible());
         const QStringList log = f.logMessages();
-        QCOMPARE(log.at(log.size() - 2), QStringLiteral("canCloseQuery: -1"));
+        // Confirmed, then the settings are saved (the alarm window's last),
+        // then the program ends.
+        const qsizetype confirmed = log.lastIndexOf(QStringLiteral("canCloseQuery: -1"));
+        QVERIFY(confirmed >= 0);
+        const qsizetype alarmSave = log.indexOf(QStringLiteral("Saving setting (alarm)..."), confirmed);
+        QVERIFY(alarmSave > confirmed);
+        QCOMPARE(log.at(log.size() - 2), QStringLiteral("Setting saved"));
         QCOMPARE(log.last(), QStringLiteral("Exit"));
     }
 

@@ -1,0 +1,176 @@
+// The main window's side of the alarms: the evaluation of every reading and
+// the actions it asks for, the wait timer, the two alarm toggles and the
+// link to the alarm window.
+
+#include "alarms/ProgramLaunch.h"
+#include "alarms/TTurnOffForm.h"
+#include "TMainForm.h"
+
+#include "alarms/TAllarmeForm.h"
+#include "app/NotYetBuilt.h"
+#include "log/EventLog.h"
+#include "platform/Dialogs.h"
+#include "platform/TextTrayIcon.h"
+#include "readings/LiveReadout.h"
+#include "sensor/DeviceDiscovery.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QToolButton>
+
+namespace {
+
+QString boolText(bool on)
+{
+    return on ? QStringLiteral("-1") : QStringLiteral("0");
+}
+
+} // namespace
+
+AlarmWindowLinks TMainForm::alarmWindowLinks()
+{
+    AlarmWindowLinks links;
+    links.language = [this] {
+        return language;
+    };
+    links.unitSuffix = [this] {
+        return m_readout->UnitSuffix();
+    };
+    links.emailAlarmToggle = [this] {
+        return CheckAllarmeEmail->isChecked();
+    };
+    links.setEmailAlarmToggle = [this](bool on) {
+        CheckAllarmeEmail->setChecked(on);
+    };
+    links.setPopUpToggle = [this](bool on) {
+        MostraPopUp->setChecked(on);
+    };
+    links.waitPeriodMs = [this] {
+        return TimerAttesaAllarme.interval();
+    };
+    links.startProgram = [this](const QString& path) {
+        ProgramLaunch(*m_services.shell, m_log).BtnStartProgrClick(path);
+    };
+    links.setWaitPeriodMs = [this](int period) {
+        TimerAttesaAllarme.setInterval(period);
+    };
+    return links;
+}
+
+void TMainForm::wireAlarmHandlers()
+{
+    connect(&TimerAttesaAllarme, &QTimer::timeout, this,
+        [this] { guarded([this] { TimerAttesaAllarmeTimer(); }); });
+    connect(CheckAllarmeEmail, &QToolButton::clicked, this,
+        [this] { guarded([this] { CheckAllarmeEmailClick(); }); });
+    connect(MostraPopUp, &QToolButton::clicked, this,
+        [this] { guarded([this] { MostraPopUpClick(); }); });
+    connect(AdvBtnImpostazioni, &QToolButton::clicked, this,
+        [this] { guarded([this] { AdvBtnImpostazioniClick(); }); });
+}
+
+AlarmTexts TMainForm::alarmTexts() const
+{
+    const MainMessages& m = messages;
+    return {m.strsAllarme, m.strsTemp, m.strsUmi, m.strsTempUmi, m.strsTempSuperata,
+        m.strsUmiSuperata, m.strsTempUmiSuperata, m.strsSuperataSoglia, m.strsSuperateSoglie,
+        m.strsEmailInviata, m.strssSMSInviato, m.strsPushInviata, m.strsValoriRange};
+}
+
+void TMainForm::EvaluateAlarms()
+{
+    if (!m_alarmWindow)
+        return;
+    const AlarmSwitches switches = m_alarmWindow->switches();
+    AlarmInputs in;
+    in.temperature = reading.temperature;
+    in.humidity = reading.humidity;
+    in.temperatureText = reading.temperatureText;
+    in.humidityText = reading.humidityText;
+    in.unitText = m_readout->UnitSuffix();
+    in.hasHumidity = m_discovery->HasHumidity;
+    in.emailAlarm = CheckAllarmeEmail->isChecked();
+    in.emailBusy = NotYetBuilt::emailBusy();
+    in.smsAlarm = switches.smsAlarm;
+    in.pushAlarm = chkAbilitaPush->isChecked() && chkSendWeb->isChecked();
+    in.serverEnabled = NotYetBuilt::sendToServerEnabled();
+    in.popUp = MostraPopUp->isChecked();
+    in.emailOnReturn = switches.emailOnReturn;
+    in.startProgram = switches.startProgram;
+    in.shutdown = switches.shutdown;
+    in.tempMinText = switches.tempMinText;
+    in.tempMaxText = switches.tempMaxText;
+    in.rhMinText = switches.rhMinText;
+    in.rhMaxText = switches.rhMaxText;
+
+    const AlarmActions actions = evaluateAlarms(alarmState, alarmLimits, in, alarmTexts());
+
+    if (actions.sendEmail)
+        NotYetBuilt::sendAlarmEmail();
+    if (actions.sendSms)
+        NotYetBuilt::sendSms();
+    if (actions.sendPush)
+        NotYetBuilt::sendPushNotification();
+    if (actions.showBalloon)
+        ShowAlarmBalloon(actions.balloon.title, actions.balloon.text);
+    if (actions.startProgram)
+        m_alarmWindow->BtnStartProgrClick();
+    if (actions.returnEmailDropped)
+        m_log.logEvent(QStringLiteral("Return email not sent: email busy"));
+    if (actions.sendReturnEmail)
+        NotYetBuilt::sendAlarmEmail();
+    if (actions.showReturnBalloon)
+        ShowAlarmBalloon(actions.returnBalloon.title, actions.returnBalloon.text);
+    // Readings go on being handled while the countdown window is open; they
+    // leave the running countdown alone and open no second one.
+    if (actions.showCountdown && m_turnOffWindow)
+        m_turnOffWindow->showCountdown();
+}
+
+void TMainForm::ShowAlarmBalloon(const QString& title, const QString& text)
+{
+    TextTrayTemp->hideBalloon();
+    if (!text.isEmpty())
+        TextTrayTemp->showBalloon(title.left(63), text.left(255), 10000);
+}
+
+void TMainForm::TimerAttesaAllarmeTimer()
+{
+    alarmState.AlarmWait = false;
+}
+
+void TMainForm::CheckAllarmeEmailClick()
+{
+    if (CheckAllarmeEmail->isChecked()
+        && !(m_alarmWindow && m_alarmWindow->recipients().contains(QLatin1Char('@')))) {
+        CheckAllarmeEmail->setChecked(false);
+        m_services.dialogs->message(this, MessageKind::Warning, messages.strsNoValidEmail2);
+    }
+    if (m_alarmWindow)
+        m_alarmWindow->setEmailAlarm(CheckAllarmeEmail->isChecked());
+    m_settings.writeBool(Settings::Values::Allarme_email, CheckAllarmeEmail->isChecked());
+    m_log.logEvent(QStringLiteral("CheckAllarmeEmail ") + boolText(CheckAllarmeEmail->isChecked()));
+}
+
+void TMainForm::MostraPopUpClick()
+{
+    m_settings.writeBool(Settings::Values::popup, MostraPopUp->isChecked());
+    if (m_alarmWindow)
+        m_alarmWindow->setPopUp(MostraPopUp->isChecked());
+}
+
+void TMainForm::AdvBtnImpostazioniClick()
+{
+    if (m_alarmWindow)
+        m_services.dialogs->execModal(*m_alarmWindow);
+}
+
+void TMainForm::convertAlarmLimits(const std::function<double(double)>& convert)
+{
+    if (!m_alarmWindow || !m_alarmWindow->AlarmFormReady)
+        return;
+    const QString suffix = m_readout->UnitSuffix();
+    const QString unit = m_readout->unit() == TempUnit::Fahrenheit ? QStringLiteral("(°F)  ")
+                                                                   : QStringLiteral("(°C) ");
+    m_alarmWindow->convertTemperatureLimits(convert, messages.strsLimiteTemp + unit, suffix);
+}
