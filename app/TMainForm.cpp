@@ -1,5 +1,6 @@
 #include "TMainForm.h"
 
+#include "app/MainSettings.h"
 #include "app/NotYetBuilt.h"
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
@@ -16,6 +17,7 @@
 #include "sensor/Acquisition.h"
 #include "sensor/DeviceDiscovery.h"
 #include "sensor/InputReport.h"
+#include "sensor/SensorCommands.h"
 #include "sensor/SensorKind.h"
 #include "sensor/TDispInfoForm.h"
 #include "settings/SettingsStore.h"
@@ -106,10 +108,12 @@ void TMainForm::createSubsystems()
 
     AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0, statusPanel1, &Timer1,
         iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon, AsseOrizAutomatico};
+    const HidDevice::ReportHandler reportHandler
+        = [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
+              guarded([&] { HandleInputReport(device, reportId, data); });
+          };
     AcquisitionHooks acquisitionHooks{
-        [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
-            guarded([&] { HandleInputReport(device, reportId, data); });
-        },
+        reportHandler,
         [] { NotYetBuilt::clearMeasurementLog(); },
         [this] { m_readout->showStopped(); },
         [] { NotYetBuilt::applyHorizontalAxis(); },
@@ -117,6 +121,13 @@ void TMainForm::createSubsystems()
     };
     m_acquisition = std::make_unique<Acquisition>(
         m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
+
+    m_sensorCommands = std::make_unique<SensorCommands>(m_log, m_services.dialogs, this,
+        *m_acquisition, *m_discovery,
+        SensorCommandControls{TrackBarRitardo, LblRitardo, Label18, ChkSelfHeat, CheckBTon,
+            CheckBTrilevabile, CheckRicaricaON, TrackBarCalib, LblCal, PanelAttesa, statusPanel1},
+        reportHandler);
+    m_mainSettings = std::make_unique<MainSettings>(*this, m_settings, m_log);
 }
 
 void TMainForm::wireHandlers()
@@ -137,6 +148,17 @@ void TMainForm::wireHandlers()
     });
     connect(cmbGradi, &QComboBox::currentIndexChanged, this,
         [this] { guarded([this] { m_readout->cmbGradiChange(reading); }); });
+    connect(
+        cmdLingua, &QComboBox::currentIndexChanged, this, [] { NotYetBuilt::cmdLinguaChange(); });
+
+    for (QAbstractButton* sender : std::initializer_list<QAbstractButton*>{
+             BtnSet, CheckBTon, CheckBTrilevabile, CheckRicaricaON})
+        onClick(sender, [this] { m_sensorCommands->InviaImpostazioni(); });
+    connect(TrackBarRitardo, &QSlider::valueChanged, this,
+        [this] { guarded([this] { m_sensorCommands->TrackBarRitardoChange(); }); });
+    connect(TrackBarCalib, &QSlider::valueChanged, this,
+        [this] { guarded([this] { m_sensorCommands->TrackBarCalibChange(); }); });
+    m_mainSettings->connectOnChangeWriters();
 
     connect(&Timer1, &QTimer::timeout, this, [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
     Timer1.setInterval(1000);
@@ -243,7 +265,8 @@ void TMainForm::FormCreate()
     CheckRHTrayIcon->setEnabled(false);
     TextTrayRH->setVisible(false);
 
-    NotYetBuilt::readSettings();
+    m_mainSettings->ReadSettings();
+    NotYetBuilt::copySeriesColoursToSelectors();
     TimerAttesaAllarme.start();
     if (ChkAutoUpdate->isChecked())
         TimerAutoUpdate.start();
@@ -292,8 +315,7 @@ void TMainForm::HandleInputReport(HidDevice* /*device*/, quint8 /*reportId*/, co
 void TMainForm::firstReport(const InputReport& report)
 {
     m_log.logEvent(QStringLiteral("primodatoricevuto"));
-    if (report.interval != TrackBarRitardo->value())
-        NotYetBuilt::intervalCorrection();
+    m_sensorCommands->alignInterval(report.interval);
     ChkSelfHeat->setChecked(report.selfHeating);
     if (m_discovery->DeviceVersion == BluetoothFirmware) {
         CheckBTon->setChecked(report.radio);
@@ -381,7 +403,7 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::FormClose()
 {
-    NotYetBuilt::saveSettings();
+    m_mainSettings->SaveSettings();
     NotYetBuilt::saveAlarmSettings();
     m_log.logEvent(QStringLiteral("Exit"));
 }

@@ -17,6 +17,7 @@ class EventLog;
 class HidDevice;
 class Led;
 class LiveReadout;
+class MainSettings;
 class QCheckBox;
 class QComboBox;
 class QCustomPlot;
@@ -32,6 +33,7 @@ class QPushButton;
 class QSlider;
 class QTabWidget;
 class QToolButton;
+class SensorCommands;
 class SettingsStore;
 class StatusShape;
 class TAboutForm;
@@ -79,6 +81,9 @@ public:
     bool ExitConfirmed = false;
     Language language = Language::Italian;
     MainMessages messages;
+
+    // The auto-save file chosen by the user; empty means the automatic name.
+    QString customAutoSaveFileName;
 
     // Ribbon.
     QTabWidget* AdvToolBarPager1 = nullptr;
@@ -210,6 +215,8 @@ public:
     DeviceDiscovery& discovery() { return *m_discovery; }
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
+    SensorCommands& sensorCommands() { return *m_sensorCommands; }
+    MainSettings& mainSettings() { return *m_mainSettings; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -258,6 +265,8 @@ private:
     std::unique_ptr<DeviceDiscovery> m_discovery;
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
+    std::unique_ptr<SensorCommands> m_sensorCommands;
+    std::unique_ptr<MainSettings> m_mainSettings;
 };
 
 #include "platform/ErrorBoundary.h"
