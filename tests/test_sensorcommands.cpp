@@ -315,6 +315,26 @@ private Q_SLOTS:
         QVERIFY(!f.logMessages().contains(QStringLiteral("Send to sensor...")));
     }
 
+    void simulatedReportsFollowTheNewInterval()
+    {
+        ProgramFixture f;
+        f.hid.setClock([&f] { return f.clock.now(); });
+        const int sensor = f.plugSensor();
+        f.start();
+        f.hid.setAutoReports(true);
+        TMainForm& main = f.main();
+        main.TrackBarRitardo->setValue(5);
+        main.BtnSet->click();
+        QCOMPARE(f.hid.config(sensor).interval, 5);
+        // Time passes on the test clock while the simulated sensor reports:
+        // the first report is dropped, the second hides the panel.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (f.clock.advance(250), !main.PanelAttesa->isVisibleTo(&main)), 20000);
+        QCOMPARE(main.acquisition().ReportsToSkip, 0);
+        QCOMPARE(main.statusPanel1->maximum(), 5);
+        f.hid.setAutoReports(false);
+    }
+
     void simulatedSensorFollowsTheCommand()
     {
         Acquiring a;
