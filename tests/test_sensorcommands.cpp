@@ -30,11 +30,11 @@ struct Acquiring
     explicit Acquiring(quint16 release = 0x0200, int outputLength = 65,
         const QString& product = QStringLiteral("Tessaro RH"))
     {
-        SimulatedHidController::Spec spec = SimulatedHidController::sensorSpec();
-        spec.info.product = product;
-        spec.info.release = release;
-        spec.outputReportLength = outputLength;
-        sensor = f.hid.plug(spec);
+        SimulatedHidController::Spec description = SimulatedHidController::sensorSpec();
+        description.info.product = product;
+        description.info.release = release;
+        description.outputReportLength = outputLength;
+        sensor = f.hid.plug(description);
         f.start();
         f.push(sensor, ProgramFixture::report(25.0));
     }
