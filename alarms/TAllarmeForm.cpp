@@ -567,7 +567,7 @@ void TAllarmeForm::ReadAlarmSettings()
     {
         auto session = m_settings.open();
         if (session.isOpen()) {
-            log(QStringLiteral("o ") + m_settings.path());
+            log(QStringLiteral("o ") + m_settings.displayPath());
             for (const Settings::Value* value : Settings::Values::alarmReadOrder)
                 readValue(session, *value);
         }
@@ -581,10 +581,11 @@ void TAllarmeForm::SaveAlarmSettings()
 {
     using namespace Settings::Values;
     log(QStringLiteral("Saving setting (alarm)..."));
+    bool written = true;
     {
         auto session = m_settings.open();
         if (session.isOpen()) {
-            log(QStringLiteral("o ") + m_settings.path());
+            log(QStringLiteral("o ") + m_settings.displayPath());
             for (const Settings::Value* value : alarmSaveOrder) {
                 // A password is kept only while its save box is checked.
                 if ((value == &smtppass && !chkSavePassword->isChecked())
@@ -605,9 +606,15 @@ void TAllarmeForm::SaveAlarmSettings()
                 else if (list)
                     session.writeText(*value, list->currentText());
             }
+            written = session.commit();
         }
     }
-    log(QStringLiteral("Setting saved"));
+    // As for the main window's values: a file that cannot be written is
+    // never reported saved.
+    if (written)
+        log(QStringLiteral("Setting saved"));
+    else
+        log(QStringLiteral("Setting not saved: cannot write ") + m_settings.displayPath());
 }
 
 void TAllarmeForm::OKClick()

@@ -3,6 +3,7 @@
 
 #include "TMainForm.h"
 
+#include "platform/ColourSelector.h"
 #include "platform/Led.h"
 #include "platform/Shell.h"
 #include "platform/StatusShape.h"
@@ -216,6 +217,8 @@ void TMainForm::buildRibbon()
         DrawAll = glowButton("DrawAll", QStringLiteral("Veloce"), true);
         ColorTemp = glowButton("ColorTemp", QStringLiteral("Colore T"));
         ColorRH = glowButton("ColorRH", QStringLiteral("Colore RH"));
+        ColourSelector::setColour(*ColorTemp, QColor(Qt::red));
+        ColourSelector::setColour(*ColorRH, QColor(Qt::blue));
         g->addWidget(Abilitato2, 0, 0);
         g->addWidget(Svuota1, 1, 0);
         g->addWidget(chkTemp, 0, 1);

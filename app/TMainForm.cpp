@@ -2,6 +2,7 @@
 
 #include "app/HelpCommands.h"
 #include "alarms/TAllarmeForm.h"
+#include "app/MainSettings.h"
 #include "app/NotYetBuilt.h"
 #include "app/TAboutForm.h"
 #include "app/TEsciForm.h"
@@ -19,6 +20,7 @@
 #include "sensor/Acquisition.h"
 #include "sensor/DeviceDiscovery.h"
 #include "sensor/InputReport.h"
+#include "sensor/SensorCommands.h"
 #include "sensor/SensorKind.h"
 #include "sensor/TDispInfoForm.h"
 #include "settings/SettingsStore.h"
@@ -92,7 +94,7 @@ void TMainForm::setTurnOffWindow(TTurnOffForm* window)
 
 void TMainForm::saveAllSettings()
 {
-    NotYetBuilt::saveSettings();
+    m_mainSettings->SaveSettings();
     if (m_alarmWindow)
         m_alarmWindow->SaveAlarmSettings();
 }
@@ -116,30 +118,33 @@ void TMainForm::createSubsystems()
     m_discovery = std::make_unique<DeviceDiscovery>(
         *m_services.hid, m_log, messages, std::move(discoveryControls), std::move(discoveryHooks));
 
-    AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0,
-        statusPanel1, &Timer1, iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon,
-        AsseOrizAutomatico};
+    AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0, statusPanel1, &Timer1,
+        iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon, AsseOrizAutomatico};
+    const HidDevice::ReportHandler reportHandler
+        = [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
+              guarded([&] { HandleInputReport(device, reportId, data); });
+          };
     AcquisitionHooks acquisitionHooks{
-        [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
-            guarded([&] { HandleInputReport(device, reportId, data); });
-        },
+        reportHandler,
         [] { NotYetBuilt::clearMeasurementLog(); },
         [this] { m_readout->showStopped(); },
         [] { NotYetBuilt::applyHorizontalAxis(); },
         [this] { return m_discovery->HasHumidity; },
     };
-    m_acquisition = std::make_unique<Acquisition>(m_log, *m_services.clock, messages,
-        std::move(acquisitionControls), std::move(acquisitionHooks));
+    m_acquisition = std::make_unique<Acquisition>(
+        m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
+
+    m_sensorCommands = std::make_unique<SensorCommands>(m_log, m_services.dialogs, this,
+        *m_acquisition, *m_discovery,
+        SensorCommandControls{TrackBarRitardo, LblRitardo, Label18, ChkSelfHeat, CheckBTon,
+            CheckBTrilevabile, CheckRicaricaON, TrackBarCalib, LblCal, PanelAttesa, statusPanel1},
+        reportHandler);
+    m_mainSettings = std::make_unique<MainSettings>(*this, m_settings, m_log);
 
     HelpHooks helpHooks;
-    helpHooks.language = [this] {
-        return language;
-    };
-    helpHooks.saveAllSettings = [this] {
-        saveAllSettings();
-    };
-    m_help
-        = std::make_unique<HelpCommands>(m_services, m_log, messages, this, std::move(helpHooks));
+    helpHooks.language = [this] { return language; };
+    helpHooks.saveAllSettings = [this] { saveAllSettings(); };
+    m_help = std::make_unique<HelpCommands>(m_services, m_log, messages, this, std::move(helpHooks));
 }
 
 void TMainForm::wireHandlers()
@@ -168,6 +173,17 @@ void TMainForm::wireHandlers()
         [this] { guarded([this] { m_help->TimerAutoUpdateTimer(TimerAutoUpdate); }); });
     connect(cmbGradi, &QComboBox::currentIndexChanged, this,
         [this] { guarded([this] { m_readout->cmbGradiChange(reading); }); });
+    connect(
+        cmdLingua, &QComboBox::currentIndexChanged, this, [] { NotYetBuilt::cmdLinguaChange(); });
+
+    for (QAbstractButton* sender : std::initializer_list<QAbstractButton*>{
+             BtnSet, CheckBTon, CheckBTrilevabile, CheckRicaricaON})
+        onClick(sender, [this] { m_sensorCommands->InviaImpostazioni(); });
+    connect(TrackBarRitardo, &QSlider::valueChanged, this,
+        [this] { guarded([this] { m_sensorCommands->TrackBarRitardoChange(); }); });
+    connect(TrackBarCalib, &QSlider::valueChanged, this,
+        [this] { guarded([this] { m_sensorCommands->TrackBarCalibChange(); }); });
+    m_mainSettings->connectOnChangeWriters();
 
     connect(&Timer1, &QTimer::timeout, this,
         [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
@@ -284,7 +300,8 @@ void TMainForm::FormCreate()
     CheckRHTrayIcon->setEnabled(false);
     TextTrayRH->setVisible(false);
 
-    NotYetBuilt::readSettings();
+    m_mainSettings->ReadSettings();
+    NotYetBuilt::copySeriesColoursToSelectors();
     TimerAttesaAllarme.start();
     if (ChkAutoUpdate->isChecked())
         TimerAutoUpdate.start();
@@ -334,8 +351,7 @@ void TMainForm::HandleInputReport(
 void TMainForm::firstReport(const InputReport& report)
 {
     m_log.logEvent(QStringLiteral("primodatoricevuto"));
-    if (report.interval != TrackBarRitardo->value())
-        NotYetBuilt::intervalCorrection();
+    m_sensorCommands->alignInterval(report.interval);
     ChkSelfHeat->setChecked(report.selfHeating);
     if (m_discovery->DeviceVersion == BluetoothFirmware) {
         CheckBTon->setChecked(report.radio);

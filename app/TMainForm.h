@@ -21,6 +21,7 @@ class EventLog;
 class HidDevice;
 class Led;
 class LiveReadout;
+class MainSettings;
 class QCheckBox;
 class QComboBox;
 class QCustomPlot;
@@ -36,6 +37,7 @@ class QPushButton;
 class QSlider;
 class QTabWidget;
 class QToolButton;
+class SensorCommands;
 class SettingsStore;
 class StatusShape;
 class TAboutForm;
@@ -84,6 +86,9 @@ public:
     bool ExitConfirmed = false;
     Language language = Language::Italian;
     MainMessages messages;
+
+    // The auto-save file chosen by the user; empty means the automatic name.
+    QString customAutoSaveFileName;
 
     // Ribbon.
     QTabWidget* AdvToolBarPager1 = nullptr;
@@ -228,6 +233,8 @@ public:
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
     HelpCommands& help() { return *m_help; }
+    SensorCommands& sensorCommands() { return *m_sensorCommands; }
+    MainSettings& mainSettings() { return *m_mainSettings; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -282,6 +289,8 @@ private:
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<SensorCommands> m_sensorCommands;
+    std::unique_ptr<MainSettings> m_mainSettings;
 };
 
 #include "platform/ErrorBoundary.h"

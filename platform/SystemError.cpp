@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace SystemError {
 
 QString trimmed(QString text)
@@ -18,7 +22,19 @@ QString trimmed(QString text)
 
 QString messageText(int code)
 {
+#ifdef Q_OS_WIN
+    // The system's own text for the code, in the system's language.
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    const QString text
+        = length ? QString::fromWCharArray(buffer, static_cast<qsizetype>(length)) : QString();
+    LocalFree(buffer);
+    return trimmed(text);
+#else
     return trimmed(QString::fromLocal8Bit(std::strerror(code)));
+#endif
 }
 
 QString writeErrorText(int code, const QString& text)

@@ -18,37 +18,79 @@ QString SettingsStore::standardPath()
         .fileName();
 }
 
+QString SettingsStore::displayPath() const
+{
+#ifdef Q_OS_WIN
+    QString key = QDir::toNativeSeparators(m_path);
+    const QString root = QStringLiteral("\\HKEY_CURRENT_USER\\");
+    if (key.startsWith(root, Qt::CaseInsensitive))
+        key.remove(0, root.size());
+    while (key.startsWith(QLatin1Char('\\')))
+        key.remove(0, 1);
+    return key;
+#else
+    return m_path;
+#endif
+}
+
 SettingsStore::Session SettingsStore::open() const
 {
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
         return Session(nullptr, m_log);
-    if (info.exists() && !info.isReadable())
+    if (info.exists() && (!info.isReadable() || info.isDir()))
         return Session(nullptr, m_log);
     auto settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-    if (settings->status() == QSettings::AccessError)
+    // The file is read on first use; its status is known only then.
+    static_cast<void>(settings->childKeys());
+    // A readable file whose earlier changes could not be written still
+    // opens: its values read, and the next commit tells the failure again.
+    if (settings->status() == QSettings::AccessError && !info.exists())
         return Session(nullptr, m_log);
     if (settings->status() == QSettings::FormatError)
         m_log(QStringLiteral("settings unreadable, defaults used: ") + m_path);
     return Session(std::move(settings), m_log);
 }
 
-void SettingsStore::writeBool(const Settings::Value& value, bool on) const
+template <class Write>
+void SettingsStore::writeOne(const Settings::Value& value, Write&& write) const
 {
     if (m_busy)
         return;
     auto session = open();
-    if (session.isOpen())
-        session.writeBool(value, on);
+    if (!session.isOpen())
+        return;
+    write(session);
+    if (!session.commit())
+        m_log(QStringLiteral("setting not written: ") + QLatin1String(value.name)
+            + QStringLiteral(" to ") + m_path);
+}
+
+void SettingsStore::writeBool(const Settings::Value& value, bool on) const
+{
+    writeOne(value, [&](Session& session) { session.writeBool(value, on); });
 }
 
 void SettingsStore::writeInteger(const Settings::Value& value, int number) const
 {
-    if (m_busy)
-        return;
-    auto session = open();
-    if (session.isOpen())
-        session.writeInteger(value, number);
+    writeOne(value, [&](Session& session) { session.writeInteger(value, number); });
+}
+
+void SettingsStore::writeColour(const Settings::Value& value, const QColor& colour) const
+{
+    writeOne(value, [&](Session& session) { session.writeColour(value, colour); });
+}
+
+quint32 SettingsStore::colourReference(const QColor& colour)
+{
+    return static_cast<quint32>(colour.red()) | static_cast<quint32>(colour.green()) << 8
+        | static_cast<quint32>(colour.blue()) << 16;
+}
+
+QColor SettingsStore::fromColourReference(quint32 reference)
+{
+    return QColor(static_cast<int>(reference & 0xFF), static_cast<int>(reference >> 8 & 0xFF),
+        static_cast<int>(reference >> 16 & 0xFF));
 }
 
 SettingsStore::Session::Session(std::unique_ptr<QSettings> settings, const Log& log)
@@ -129,7 +171,29 @@ void SettingsStore::Session::writeText(const Settings::Value& value, const QStri
     m_settings->setValue(QLatin1String(value.name), text);
 }
 
+void SettingsStore::Session::writeColour(const Settings::Value& value, const QColor& colour)
+{
+    writeInteger(value, static_cast<int>(colourReference(colour)));
+}
+
+std::optional<QColor> SettingsStore::Session::readColour(const Settings::Value& value) const
+{
+    const auto number = readInteger(value);
+    if (!number)
+        return std::nullopt;
+    return fromColourReference(static_cast<quint32>(*number));
+}
+
 void SettingsStore::Session::remove(const Settings::Value& value)
 {
     m_settings->remove(QLatin1String(value.name));
+}
+
+bool SettingsStore::Session::commit()
+{
+    if (!m_settings)
+        return false;
+    m_settings->sync();
+    // A file that was unreadable keeps its format status, yet it is written.
+    return m_settings->status() != QSettings::AccessError;
 }

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsValues.h"
 
+#include <QColor>
 #include <QString>
 #include <QVariant>
 
@@ -24,6 +25,9 @@ public:
 
     static QString standardPath();
     QString path() const { return m_path; }
+    // Where the values live, as the log names it: the file's path, or on
+    // Windows the key's path below its root (Software\Calvenor\Quelmo).
+    QString displayPath() const;
 
     class Session {
     public:
@@ -37,11 +41,17 @@ public:
         std::optional<bool> readBool(const Settings::Value& value) const;
         std::optional<int> readInteger(const Settings::Value& value) const;
         std::optional<QString> readText(const Settings::Value& value) const;
+        std::optional<QColor> readColour(const Settings::Value& value) const;
 
         void writeBool(const Settings::Value& value, bool on);
         void writeInteger(const Settings::Value& value, int number);
         void writeText(const Settings::Value& value, const QString& text);
+        void writeColour(const Settings::Value& value, const QColor& colour);
         void remove(const Settings::Value& value);
+
+        // Writes what the session changed to the file; false when the file
+        // could not be written (the values are lost then).
+        bool commit();
 
     private:
         friend class SettingsStore;
@@ -60,11 +70,19 @@ public:
     // opened or while settings are being read or saved.
     void writeBool(const Settings::Value& value, bool on) const;
     void writeInteger(const Settings::Value& value, int number) const;
+    void writeColour(const Settings::Value& value, const QColor& colour) const;
+
+    // A colour as the store keeps it: red in the low byte, then green, then
+    // blue (0x00BBGGRR).
+    static quint32 colourReference(const QColor& colour);
+    static QColor fromColourReference(quint32 reference);
 
     bool busy() const { return m_busy; }
     void setBusy(bool busy) { m_busy = busy; }
 
 private:
+    template <class Write> void writeOne(const Settings::Value& value, Write&& write) const;
+
     QString m_path;
     Log m_log;
     bool m_busy = false;
