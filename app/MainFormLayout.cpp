@@ -8,6 +8,7 @@
 #include "platform/StatusShape.h"
 #include "platform/TextTrayIcon.h"
 #include "platform/ThermometerGauge.h"
+#include "readings/MemoView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -463,10 +463,7 @@ void TMainForm::buildMiddleAndBottom()
         (*row.value)->setFont(bold);
         y += 22;
     }
-    LogMemo = named(new QPlainTextEdit(AdvToolBarInfoT), "LogMemo");
-    LogMemo->setReadOnly(true);
-    LogMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    LogMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LogMemo = named(new MemoView(AdvToolBarInfoT), "LogMemo");
     LogMemo->setGeometry(32, 96, 227, 100);
     BtnVisualizzaLog = named(new QToolButton(AdvToolBarInfoT), "BtnVisualizzaLog");
     BtnVisualizzaLog->setText(QStringLiteral("👁"));

@@ -8,12 +8,6 @@ namespace NotYetBuilt {
 inline void readSettings() {}
 inline void saveSettings() {}
 inline void saveAlarmSettings() {}
-inline void measurementLogLine() {}
-inline void chartPoints() {}
-inline void clearMeasurementLog() {}
-inline void applyHorizontalAxis() {}
-inline void updateChartTitle() {}
-inline void showHumiditySeries(bool) {}
 inline void intervalCorrection() {}
 inline void uploadReading() {}
 inline void evaluateAlarms() {}

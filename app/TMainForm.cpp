@@ -12,7 +12,10 @@
 #include "platform/TextTrayIcon.h"
 #include "platform/ThermometerGauge.h"
 #include "platform/Version.h"
+#include "readings/HistoryChart.h"
 #include "readings/LiveReadout.h"
+#include "readings/MeasurementLog.h"
+#include "readings/MemoView.h"
 #include "sensor/Acquisition.h"
 #include "sensor/DeviceDiscovery.h"
 #include "sensor/InputReport.h"
@@ -31,13 +34,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QSysInfo>
 #include <QTabWidget>
+
+#include <qcustomplot.h>
 #include <QToolButton>
 
 TMainForm::TMainForm(const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent)
@@ -90,7 +94,8 @@ void TMainForm::createSubsystems()
     m_readout = std::make_unique<LiveReadout>(messages, m_settings,
         ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH, TextTrayTemp, TextTrayRH,
             cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto, RDbutton, AyMin, AyMax, Label12, Label15},
-        ReadoutHooks{});
+        ReadoutHooks{[this](const std::function<double(double)>& convert) { m_chart->convertTemperatures(convert); },
+            {}});
 
     DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1, time,
         ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
@@ -99,7 +104,7 @@ void TMainForm::createSubsystems()
     DiscoveryHooks discoveryHooks{
         [this] { guarded([this] { m_acquisition->RDbuttonClick(); }); },
         [this] { UpdateChartTitle(); },
-        [](bool shown) { NotYetBuilt::showHumiditySeries(shown); },
+        [this](bool shown) { m_chart->showHumiditySeries(shown); },
     };
     m_discovery = std::make_unique<DeviceDiscovery>(
         *m_services.hid, m_log, messages, std::move(discoveryControls), std::move(discoveryHooks));
@@ -110,13 +115,26 @@ void TMainForm::createSubsystems()
         [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
             guarded([&] { HandleInputReport(device, reportId, data); });
         },
-        [] { NotYetBuilt::clearMeasurementLog(); },
+        [this] { m_measurementLog->clear(); },
         [this] { m_readout->showStopped(); },
-        [] { NotYetBuilt::applyHorizontalAxis(); },
+        [this] { m_chart->ApplyHorizontalAxis(); },
         [this] { return m_discovery->HasHumidity; },
     };
     m_acquisition = std::make_unique<Acquisition>(
         m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
+
+    m_measurementLog = std::make_unique<MeasurementLog>(
+        MeasurementLogContext{m_log, *m_services.clock, m_services.dialogs, m_services.shell, messages, language, this,
+            [this] { return m_readout->UnitSuffix(); }, [this] { return m_discovery->HasHumidity; }},
+        MeasurementLogControls{LogMemo, BtnVisualizzaLog, BtnClearLog, AdvBtnSalva, AdvBtnVisualizzaStampa,
+            chkAutoSaveLog, EditAutoSaveLog, LblAutoSaveTime, AdvGlowButton1, CodiceSens, statusPanel2, &TimerAutoSave});
+
+    m_chart = std::make_unique<HistoryChart>(
+        ChartContext{m_log, *m_services.clock, m_services.dialogs, m_settings, messages, language, this,
+            [this] { return m_acquisition->AcquisitionStart; }},
+        ChartControls{Grafico, btnFullScreen, Abilitato2, Svuota1, chkTemp, chkRH, DrawAll, ColorTemp, ColorRH,
+            AsseVertAutomatico, AyMin, AyMax, AsseOrizAutomatico, AsseOrizSec, AsseOrizPerc, AxValore, AxValoreMisura,
+            AxMin, AxMax, cmbGradi});
 }
 
 void TMainForm::wireHandlers()
@@ -138,10 +156,45 @@ void TMainForm::wireHandlers()
     connect(cmbGradi, &QComboBox::currentIndexChanged, this,
         [this] { guarded([this] { m_readout->cmbGradiChange(reading); }); });
 
+    // Measurement log.
+    MeasurementLog& memo = *m_measurementLog;
+    onClick(AdvBtnSalva, [&memo] { memo.AdvBtnSalvaClick(); });
+    onClick(BtnVisualizzaLog, [&memo] { memo.BtnVisualizzaLogClick(); });
+    onClick(BtnClearLog, [&memo] { memo.BtnClearLogClick(); });
+    onClick(AdvGlowButton1, [&memo] { memo.AdvGlowButton1Click(); });
+    onClick(chkAutoSaveLog, [&memo] { memo.chkAutoSaveLogClick(); });
+    onClick(AdvBtnVisualizzaStampa, [&memo] { memo.AdvBtnVisualizzaStampaClick(); });
+    connect(EditAutoSaveLog, &QLineEdit::textChanged, this, [this, &memo] { guarded([&memo] { memo.EditAutoSaveLogChange(); }); });
+    connect(&TimerAutoSave, &QTimer::timeout, this, [this, &memo] { guarded([&memo] { memo.TimerAutoSaveTimer(); }); });
+
+    // History chart.
+    HistoryChart& chart = *m_chart;
+    onClick(chkTemp, [&chart] { chart.chkTempClick(); });
+    onClick(chkRH, [&chart] { chart.chkRHClick(); });
+    onClick(Svuota1, [&chart] { chart.Svuota1Click(); });
+    onClick(DrawAll, [&chart] { chart.DrawAllClick(); });
+    onClick(AsseVertAutomatico, [&chart] { chart.AsseVertAutomaticoClick(); });
+    onClick(AsseOrizAutomatico, [&chart] { chart.AsseOrizAutomaticoClick(); });
+    onClick(AsseOrizPerc, [&chart] { chart.ApplyHorizontalAxis(); });
+    onClick(AsseOrizSec, [&chart] { chart.ApplyHorizontalAxis(); });
+    onClick(btnFullScreen, [&chart] { chart.btnFullScreenClick(); });
+    onClick(AdvBtnStampa, [&chart] { chart.AdvBtnStampaClick(); });
+    onClick(AdvBtnEsporta, [&chart] { chart.AdvBtnEsportaClick(); });
+    const auto onEdit = [this](QLineEdit* edit, auto handler) {
+        connect(edit, &QLineEdit::textChanged, this, [this, handler] { guarded(handler); });
+    };
+    onEdit(AyMin, [&chart] { chart.AyMinChange(); });
+    onEdit(AyMax, [&chart] { chart.AyMaxChange(); });
+    onEdit(AxMin, [&chart] { chart.AxMinChange(); });
+    onEdit(AxMax, [&chart] { chart.AxMaxChange(); });
+    onEdit(AxValore, [&chart] { chart.AxValoreChange(); });
+    connect(AxValoreMisura, &QComboBox::currentIndexChanged, this,
+        [this, &chart] { guarded([&chart] { chart.ApplyHorizontalAxis(); }); });
+    connect(Grafico, &QCustomPlot::mouseDoubleClick, this, [this, &chart] { guarded([&chart] { chart.GraficoDblClick(); }); });
+
     connect(&Timer1, &QTimer::timeout, this, [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
     Timer1.setInterval(1000);
     TimerAttesaAllarme.setInterval(3600000);
-    TimerAutoSave.setInterval(1000);
     TimerAutoUpdate.setInterval(2000);
     TimerEmailFunzionamRegolare.setInterval(1000);
     TimerProgressBarLogin.setInterval(100);
@@ -257,7 +310,7 @@ void TMainForm::UpdateStrings()
 
 void TMainForm::UpdateChartTitle()
 {
-    NotYetBuilt::updateChartTitle();
+    m_chart->UpdateChartTitle();
 }
 
 void TMainForm::HandleInputReport(HidDevice* /*device*/, quint8 /*reportId*/, const QByteArray& data)
@@ -275,8 +328,8 @@ void TMainForm::HandleInputReport(HidDevice* /*device*/, quint8 /*reportId*/, co
         return;
 
     m_readout->computeReading(reading, celsius, report.rawHumidity);
-    NotYetBuilt::measurementLogLine();
-    NotYetBuilt::chartPoints();
+    m_measurementLog->addLine(reading);
+    m_chart->addPoints(reading);
     m_readout->show(reading);
 
     statusPanel1->setMaximum(report.interval);

@@ -15,8 +15,11 @@ class Acquisition;
 class DeviceDiscovery;
 class EventLog;
 class HidDevice;
+class HistoryChart;
 class Led;
 class LiveReadout;
+class MeasurementLog;
+class MemoView;
 class QCheckBox;
 class QComboBox;
 class QCustomPlot;
@@ -26,7 +29,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QAction;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSlider;
@@ -178,7 +180,7 @@ public:
     QLabel* LblDP = nullptr;
     QLabel* LbLTPs = nullptr;
     QLabel* LbLTP = nullptr;
-    QPlainTextEdit* LogMemo = nullptr;
+    MemoView* LogMemo = nullptr;
     QToolButton* BtnVisualizzaLog = nullptr;
     QToolButton* BtnClearLog = nullptr;
     QFrame* AdvToolBar1 = nullptr;
@@ -210,6 +212,8 @@ public:
     DeviceDiscovery& discovery() { return *m_discovery; }
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
+    MeasurementLog& measurementLog() { return *m_measurementLog; }
+    HistoryChart& chart() { return *m_chart; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -258,6 +262,8 @@ private:
     std::unique_ptr<DeviceDiscovery> m_discovery;
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
+    std::unique_ptr<MeasurementLog> m_measurementLog;
+    std::unique_ptr<HistoryChart> m_chart;
 };
 
 #include "platform/ErrorBoundary.h"
