@@ -1,0 +1,2 @@
+#include "fixture/ProgramFixture.h"
+QTEST_MAIN(QObject)
