@@ -40,9 +40,9 @@
 #include <QSlider>
 #include <QSysInfo>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <qcustomplot.h>
-#include <QToolButton>
 
 TMainForm::TMainForm(const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent)
     : QWidget(parent)
@@ -91,11 +91,14 @@ void TMainForm::setTurnOffWindow(TTurnOffForm* window)
 
 void TMainForm::createSubsystems()
 {
+    const auto convertChart = [this](const std::function<double(double)>& convert) {
+        m_chart->convertTemperatures(convert);
+    };
     m_readout = std::make_unique<LiveReadout>(messages, m_settings,
-        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH, TextTrayTemp, TextTrayRH,
-            cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto, RDbutton, AyMin, AyMax, Label12, Label15},
-        ReadoutHooks{[this](const std::function<double(double)>& convert) { m_chart->convertTemperatures(convert); },
-            {}});
+        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH,
+            TextTrayTemp, TextTrayRH, cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto,
+            RDbutton, AyMin, AyMax, Label12, Label15},
+        ReadoutHooks{convertChart, {}});
 
     DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1, time,
         ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
@@ -123,18 +126,29 @@ void TMainForm::createSubsystems()
     m_acquisition = std::make_unique<Acquisition>(
         m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
 
-    m_measurementLog = std::make_unique<MeasurementLog>(
-        MeasurementLogContext{m_log, *m_services.clock, m_services.dialogs, m_services.shell, messages, language, this,
-            [this] { return m_readout->UnitSuffix(); }, [this] { return m_discovery->HasHumidity; }},
-        MeasurementLogControls{LogMemo, BtnVisualizzaLog, BtnClearLog, AdvBtnSalva, AdvBtnVisualizzaStampa,
-            chkAutoSaveLog, EditAutoSaveLog, LblAutoSaveTime, AdvGlowButton1, CodiceSens, statusPanel2, &TimerAutoSave});
+    const auto unitSuffix = [this] {
+        return m_readout->UnitSuffix();
+    };
+    const auto hasHumidity = [this] {
+        return m_discovery->HasHumidity;
+    };
+    MeasurementLogContext logContext{m_log, *m_services.clock, m_services.dialogs, m_services.shell,
+        messages, language, this, unitSuffix, hasHumidity};
+    MeasurementLogControls logControls{LogMemo, BtnVisualizzaLog, BtnClearLog, AdvBtnSalva,
+        AdvBtnVisualizzaStampa, chkAutoSaveLog, EditAutoSaveLog, LblAutoSaveTime, AdvGlowButton1,
+        CodiceSens, statusPanel2, &TimerAutoSave};
+    m_measurementLog
+        = std::make_unique<MeasurementLog>(std::move(logContext), std::move(logControls));
 
-    m_chart = std::make_unique<HistoryChart>(
-        ChartContext{m_log, *m_services.clock, m_services.dialogs, m_settings, messages, language, this,
-            [this] { return m_acquisition->AcquisitionStart; }},
-        ChartControls{Grafico, btnFullScreen, Abilitato2, Svuota1, chkTemp, chkRH, DrawAll, ColorTemp, ColorRH,
-            AsseVertAutomatico, AyMin, AyMax, AsseOrizAutomatico, AsseOrizSec, AsseOrizPerc, AxValore, AxValoreMisura,
-            AxMin, AxMax, cmbGradi});
+    const auto acquisitionStart = [this] {
+        return m_acquisition->AcquisitionStart;
+    };
+    ChartContext chartContext{m_log, *m_services.clock, m_services.dialogs, m_settings, messages,
+        language, this, acquisitionStart};
+    ChartControls chartControls{Grafico, btnFullScreen, Abilitato2, Svuota1, chkTemp, chkRH,
+        DrawAll, ColorTemp, ColorRH, AsseVertAutomatico, AyMin, AyMax, AsseOrizAutomatico,
+        AsseOrizSec, AsseOrizPerc, AxValore, AxValoreMisura, AxMin, AxMax, cmbGradi};
+    m_chart = std::make_unique<HistoryChart>(std::move(chartContext), std::move(chartControls));
 }
 
 void TMainForm::wireHandlers()
@@ -164,8 +178,10 @@ void TMainForm::wireHandlers()
     onClick(AdvGlowButton1, [&memo] { memo.AdvGlowButton1Click(); });
     onClick(chkAutoSaveLog, [&memo] { memo.chkAutoSaveLogClick(); });
     onClick(AdvBtnVisualizzaStampa, [&memo] { memo.AdvBtnVisualizzaStampaClick(); });
-    connect(EditAutoSaveLog, &QLineEdit::textChanged, this, [this, &memo] { guarded([&memo] { memo.EditAutoSaveLogChange(); }); });
-    connect(&TimerAutoSave, &QTimer::timeout, this, [this, &memo] { guarded([&memo] { memo.TimerAutoSaveTimer(); }); });
+    connect(EditAutoSaveLog, &QLineEdit::textChanged, this,
+        [this, &memo] { guarded([&memo] { memo.EditAutoSaveLogChange(); }); });
+    connect(&TimerAutoSave, &QTimer::timeout, this,
+        [this, &memo] { guarded([&memo] { memo.TimerAutoSaveTimer(); }); });
 
     // History chart.
     HistoryChart& chart = *m_chart;
@@ -190,7 +206,8 @@ void TMainForm::wireHandlers()
     onEdit(AxValore, [&chart] { chart.AxValoreChange(); });
     connect(AxValoreMisura, &QComboBox::currentIndexChanged, this,
         [this, &chart] { guarded([&chart] { chart.ApplyHorizontalAxis(); }); });
-    connect(Grafico, &QCustomPlot::mouseDoubleClick, this, [this, &chart] { guarded([&chart] { chart.GraficoDblClick(); }); });
+    connect(Grafico, &QCustomPlot::mouseDoubleClick, this,
+        [this, &chart] { guarded([&chart] { chart.GraficoDblClick(); }); });
 
     connect(&Timer1, &QTimer::timeout, this, [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
     Timer1.setInterval(1000);

@@ -36,7 +36,8 @@ QString correctedInteger(const QString& text, int limit)
     bool ok = false;
     const qlonglong value = QLocale::c().toLongLong(text, &ok);
     // Digits beyond what an integer holds are above any limit too.
-    const bool allDigits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    const bool allDigits
+        = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
     if ((ok && value > limit) || (!ok && allDigits))
         return QString::number(limit);
     return text;
@@ -52,7 +53,8 @@ double key(const QDateTime& when)
     return static_cast<double>(when.toMSecsSinceEpoch()) / 1000.0;
 }
 
-Range percentage(const QDateTime& start, const QDateTime& now, int p1, int p2, const Range& wholeChart)
+Range percentage(
+    const QDateTime& start, const QDateTime& now, int p1, int p2, const Range& wholeChart)
 {
     if (!start.isValid())
         return wholeChart;

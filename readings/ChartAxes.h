@@ -11,7 +11,8 @@
 // edits, the manual ranges and the order in which a range is applied.
 namespace ChartAxes {
 
-struct Range {
+struct Range
+{
     double min = 0;
     double max = 0;
     bool operator==(const Range&) const = default;
@@ -37,7 +38,8 @@ double key(const QDateTime& when);
 // The percentage window p1..p2 of the acquisition since start. Before the
 // first start (start not valid) the window is the whole chart, from
 // firstKey to lastKey.
-Range percentage(const QDateTime& start, const QDateTime& now, int p1, int p2, const Range& wholeChart);
+Range percentage(
+    const QDateTime& start, const QDateTime& now, int p1, int p2, const Range& wholeChart);
 // The last N time units: unit 0 seconds, 1 minutes, 2 hours.
 Range timeWindow(const QDateTime& now, int value, int unit);
 

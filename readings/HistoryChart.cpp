@@ -115,9 +115,9 @@ void HistoryChart::setupColourMenu(QToolButton* button, int series)
 {
     // The colour selector: a drop-down of the standard colours.
     auto* menu = new QMenu(button);
-    const QColor colours[] = {Qt::black, Qt::darkGray, Qt::gray, Qt::red, Qt::darkRed, QColor(255, 128, 0), Qt::yellow,
-        Qt::darkYellow, Qt::green, Qt::darkGreen, Qt::cyan, Qt::darkCyan, Qt::blue, Qt::darkBlue, Qt::magenta,
-        Qt::darkMagenta};
+    const QColor colours[] = {Qt::black, Qt::darkGray, Qt::gray, Qt::red, Qt::darkRed,
+        QColor(255, 128, 0), Qt::yellow, Qt::darkYellow, Qt::green, Qt::darkGreen, Qt::cyan,
+        Qt::darkCyan, Qt::blue, Qt::darkBlue, Qt::magenta, Qt::darkMagenta};
     for (const QColor& colour : colours) {
         QAction* action = menu->addAction(swatch(colour), colour.name());
         connect(action, &QAction::triggered, this, [this, series, colour] {
@@ -210,7 +210,8 @@ void HistoryChart::fitAutomaticAxes()
     if (m_controls.AsseVertAutomatico->isChecked()) {
         Extremes shown;
         for (int series = 0; series < 2; ++series) {
-            if (plot.graph(series)->visible() && m_values[series].any && plot.graph(series)->dataCount() > 0) {
+            if (plot.graph(series)->visible() && m_values[series].any
+                && plot.graph(series)->dataCount() > 0) {
                 shown.add(m_values[series].min);
                 shown.add(m_values[series].max);
             }
@@ -227,8 +228,8 @@ void HistoryChart::fitAutomaticAxes()
 void HistoryChart::ApplyVerticalAxis()
 {
     QCPAxis* axis = m_controls.Grafico->yAxis;
-    const ChartAxes::Range range{
-        ChartAxes::decimalValue(m_controls.AyMin->text()), ChartAxes::decimalValue(m_controls.AyMax->text())};
+    const ChartAxes::Range range{ChartAxes::decimalValue(m_controls.AyMin->text()),
+        ChartAxes::decimalValue(m_controls.AyMax->text())};
     ChartAxes::applyOrdered(
         range, axis->range().upper, [axis](double v) { axis->setRangeLower(v); },
         [axis](double v) { axis->setRangeUpper(v); });
@@ -242,10 +243,12 @@ void HistoryChart::ApplyHorizontalAxis()
     const QDateTime now = m_context.clock.now();
     ChartAxes::Range range;
     if (c.AsseOrizPerc->isChecked()) {
-        range = ChartAxes::percentage(m_context.acquisitionStart(), now, ChartAxes::integerValue(c.AxMin->text()),
-            ChartAxes::integerValue(c.AxMax->text()), wholeKeyRange());
+        range = ChartAxes::percentage(m_context.acquisitionStart(), now,
+            ChartAxes::integerValue(c.AxMin->text()), ChartAxes::integerValue(c.AxMax->text()),
+            wholeKeyRange());
     } else {
-        range = ChartAxes::timeWindow(now, ChartAxes::integerValue(c.AxValore->text()), c.AxValoreMisura->currentIndex());
+        range = ChartAxes::timeWindow(
+            now, ChartAxes::integerValue(c.AxValore->text()), c.AxValoreMisura->currentIndex());
     }
     QCPAxis* axis = c.Grafico->xAxis;
     ChartAxes::applyOrdered(
@@ -259,8 +262,8 @@ void HistoryChart::UpdateChartTitle()
 {
     QCustomPlot& plot = *m_controls.Grafico;
     if (auto* title = qobject_cast<QCPTextElement*>(plot.plotLayout()->element(0, 0)))
-        title->setText(
-            ChartAxes::title(m_controls.chkTemp->isChecked(), m_controls.chkRH->isChecked(), m_context.messages));
+        title->setText(ChartAxes::title(
+            m_controls.chkTemp->isChecked(), m_controls.chkRH->isChecked(), m_context.messages));
     requestReplot();
 }
 
@@ -361,8 +364,8 @@ void HistoryChart::applyHorizontalAuto()
         fitAutomaticAxes();
     else
         ApplyHorizontalAxis();
-    for (QWidget* w : std::initializer_list<QWidget*>{c.AxMin, c.AxMax, c.AxValore, c.AxValoreMisura, c.AsseOrizPerc,
-             c.AsseOrizSec})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             c.AxMin, c.AxMax, c.AxValore, c.AxValoreMisura, c.AsseOrizPerc, c.AsseOrizSec})
         w->setEnabled(!automatic);
     requestReplot();
 }
@@ -370,13 +373,15 @@ void HistoryChart::applyHorizontalAuto()
 void HistoryChart::AsseVertAutomaticoClick()
 {
     applyVerticalAuto();
-    m_context.settings.writeBool(Settings::Values::AsseV_auto, m_controls.AsseVertAutomatico->isChecked());
+    m_context.settings.writeBool(
+        Settings::Values::AsseV_auto, m_controls.AsseVertAutomatico->isChecked());
 }
 
 void HistoryChart::AsseOrizAutomaticoClick()
 {
     applyHorizontalAuto();
-    m_context.settings.writeBool(Settings::Values::AsseO_auto, m_controls.AsseOrizAutomatico->isChecked());
+    m_context.settings.writeBool(
+        Settings::Values::AsseO_auto, m_controls.AsseOrizAutomatico->isChecked());
 }
 
 namespace {
@@ -385,7 +390,8 @@ namespace {
 // partner along, caret to the end. Returns false when the edit was
 // rewritten (its handler then ran again with the corrected text).
 template <class Value>
-bool correctPair(QLineEdit* edit, QLineEdit* partner, bool editIsMin, const QString& corrected, Value value)
+bool correctPair(
+    QLineEdit* edit, QLineEdit* partner, bool editIsMin, const QString& corrected, Value value)
 {
     if (corrected != edit->text()) {
         edit->setText(corrected);
@@ -425,7 +431,8 @@ void HistoryChart::AxMinChange()
     const ChartControls& c = m_controls;
     if (!c.AsseOrizPerc->isChecked())
         return;
-    if (correctPair(c.AxMin, c.AxMax, true, ChartAxes::correctedInteger(c.AxMin->text(), 100), ChartAxes::integerValue))
+    if (correctPair(c.AxMin, c.AxMax, true, ChartAxes::correctedInteger(c.AxMin->text(), 100),
+            ChartAxes::integerValue))
         ApplyHorizontalAxis();
 }
 
@@ -434,7 +441,8 @@ void HistoryChart::AxMaxChange()
     const ChartControls& c = m_controls;
     if (!c.AsseOrizPerc->isChecked())
         return;
-    if (correctPair(c.AxMax, c.AxMin, false, ChartAxes::correctedInteger(c.AxMax->text(), 100), ChartAxes::integerValue))
+    if (correctPair(c.AxMax, c.AxMin, false, ChartAxes::correctedInteger(c.AxMax->text(), 100),
+            ChartAxes::integerValue))
         ApplyHorizontalAxis();
 }
 

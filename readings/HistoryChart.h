@@ -26,7 +26,8 @@ class QWidget;
 class SettingsStore;
 struct MainMessages;
 
-struct ChartControls {
+struct ChartControls
+{
     QCustomPlot* Grafico = nullptr;
     QAbstractButton* btnFullScreen = nullptr;
     QAbstractButton* Abilitato2 = nullptr;
@@ -49,7 +50,8 @@ struct ChartControls {
     QComboBox* cmbGradi = nullptr;
 };
 
-struct ChartContext {
+struct ChartContext
+{
     EventLog& log;
     const Clock& clock;
     Dialogs* dialogs = nullptr;
@@ -64,7 +66,8 @@ struct ChartContext {
 // every control of the chart page. Points are appended in constant time;
 // the automatic axes follow running extremes, so no step of a report walks
 // the points.
-class HistoryChart : public QObject {
+class HistoryChart : public QObject
+{
     Q_OBJECT
 public:
     HistoryChart(ChartContext context, ChartControls controls);
@@ -121,7 +124,8 @@ public:
     QString pointTipAt(const QPoint& pos) const;
 
 private:
-    struct Extremes {
+    struct Extremes
+    {
         double min = 0;
         double max = 0;
         bool any = false;

@@ -8,7 +8,8 @@ class QLineEdit;
 // backspace are discarded, and with decimals one decimal point is kept
 // (ControlloKeyPress, ControlloKeyPressDecimale). Keys without a character
 // (arrows, Delete) and shortcuts pass.
-class KeyFilter : public QObject {
+class KeyFilter : public QObject
+{
     Q_OBJECT
 public:
     static void install(QLineEdit* edit, bool decimals);

@@ -54,7 +54,8 @@ MeasurementLog::MeasurementLog(MeasurementLogContext context, MeasurementLogCont
     KeyFilter::install(m_controls.EditAutoSaveLog, false);
     // The design-time interval until the settings apply theirs; a timer
     // without a checked box never fires.
-    m_controls.TimerAutoSave->setInterval(std::max(0, ChartAxes::integerValue(m_controls.EditAutoSaveLog->text())) * 60000);
+    m_controls.TimerAutoSave->setInterval(
+        std::max(0, ChartAxes::integerValue(m_controls.EditAutoSaveLog->text())) * 60000);
     m_controls.TimerAutoSave->stop();
 }
 
@@ -74,9 +75,11 @@ QString MeasurementLog::SaveMeasurementLog(const QString& path)
     const MainMessages& messages = m_context.messages;
     const QString header2 = MeasurementLogFormat::headerLine2(messages, m_context.unitSuffix());
     const QString header1 = MeasurementLogFormat::headerLine1(messages);
-    const auto failure = MeasurementLogFormat::save(path, header1, header2, m_controls.LogMemo->store());
+    const auto failure
+        = MeasurementLogFormat::save(path, header1, header2, m_controls.LogMemo->store());
     if (failure) {
-        m_context.log.logEvent(QStringLiteral("Saving log failed \"") + path + QStringLiteral("\": ") + *failure);
+        m_context.log.logEvent(
+            QStringLiteral("Saving log failed \"") + path + QStringLiteral("\": ") + *failure);
         return *failure;
     }
     m_context.log.logEvent(QStringLiteral("Saving log \"") + path + QLatin1Char('"'));
@@ -158,8 +161,8 @@ void MeasurementLog::updateTimer()
 void MeasurementLog::chkAutoSaveLogClick()
 {
     updateTimer();
-    m_context.log.logEvent(
-        QStringLiteral("AutoSave ") + (m_controls.chkAutoSaveLog->isChecked() ? QStringLiteral("-1") : QStringLiteral("0")));
+    m_context.log.logEvent(QStringLiteral("AutoSave ")
+        + (m_controls.chkAutoSaveLog->isChecked() ? QStringLiteral("-1") : QStringLiteral("0")));
 }
 
 void MeasurementLog::TimerAutoSaveTimer()

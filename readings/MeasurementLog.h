@@ -20,7 +20,8 @@ class QWidget;
 class Shell;
 struct MainMessages;
 
-struct MeasurementLogControls {
+struct MeasurementLogControls
+{
     MemoView* LogMemo = nullptr;
     QAbstractButton* BtnVisualizzaLog = nullptr;
     QAbstractButton* BtnClearLog = nullptr;
@@ -31,11 +32,12 @@ struct MeasurementLogControls {
     QLabel* LblAutoSaveTime = nullptr;
     QAbstractButton* AdvGlowButton1 = nullptr;
     QComboBox* CodiceSens = nullptr; // its text is the sensor code
-    QLabel* statusPanel = nullptr;   // status bar panel 2
+    QLabel* statusPanel = nullptr; // status bar panel 2
     QTimer* TimerAutoSave = nullptr;
 };
 
-struct MeasurementLogContext {
+struct MeasurementLogContext
+{
     EventLog& log;
     const Clock& clock;
     Dialogs* dialogs = nullptr;
@@ -49,7 +51,8 @@ struct MeasurementLogContext {
 
 // The measurement memo: one line per reading, its saving by the user and
 // automatically, and the auto-save file's path.
-class MeasurementLog {
+class MeasurementLog
+{
 public:
     MeasurementLog(MeasurementLogContext context, MeasurementLogControls controls);
 

@@ -11,7 +11,8 @@ namespace {
 
 bool isAscii(const QByteArray& bytes)
 {
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(
+        bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
@@ -25,7 +26,8 @@ QString number(double value)
 
 QString line(const QDateTime& when, const Reading& reading, bool hasHumidity)
 {
-    QString text = when.toString(QStringLiteral("dd/MM/yy HH:mm:ss")) + QStringLiteral("; ") + number(reading.temperature);
+    QString text = when.toString(QStringLiteral("dd/MM/yy HH:mm:ss")) + QStringLiteral("; ")
+        + number(reading.temperature);
     if (hasHumidity)
         text += QStringLiteral("; ") + number(reading.humidity);
     return text;
@@ -33,13 +35,15 @@ QString line(const QDateTime& when, const Reading& reading, bool hasHumidity)
 
 QString headerLine1(const MainMessages& messages)
 {
-    return QStringLiteral(";LOG ") + messages.strsTempUmi + QLatin1Char(' ') + messages.strsRilevata;
+    return QStringLiteral(";LOG ") + messages.strsTempUmi + QLatin1Char(' ')
+        + messages.strsRilevata;
 }
 
 QString headerLine2(const MainMessages& messages, const QString& unitSuffix)
 {
-    return QLatin1Char(';') + messages.strsDataOra + QLatin1Char('\t') + messages.strsTemp + QStringLiteral(" (")
-        + unitSuffix + QStringLiteral(")\t") + messages.strsUmi + QStringLiteral(" (%)");
+    return QLatin1Char(';') + messages.strsDataOra + QLatin1Char('\t') + messages.strsTemp
+        + QStringLiteral(" (") + unitSuffix + QStringLiteral(")\t") + messages.strsUmi
+        + QStringLiteral(" (%)");
 }
 
 QString autoSaveLabel(int minutes)
@@ -54,17 +58,19 @@ QString autoSaveLabel(int minutes)
     return text + QStringLiteral(" ]");
 }
 
-QString autoSavePath(const QString& customPath, const QString& dataFolder, const QString& sensorCode)
+QString autoSavePath(
+    const QString& customPath, const QString& dataFolder, const QString& sensorCode)
 {
     if (!customPath.isEmpty())
         return customPath;
     return dataFolder + QStringLiteral("AutoSave") + sensorCode + QStringLiteral(".log");
 }
 
-std::optional<QString> save(const QString& path, const QString& header1, const QString& header2,
-    const MemoStore& lines)
+std::optional<QString> save(
+    const QString& path, const QString& header1, const QString& header2, const MemoStore& lines)
 {
-    static const bool systemIsUtf8 = QStringLiteral("\u00e9").toLocal8Bit() == QByteArray("\xc3\xa9");
+    static const bool systemIsUtf8
+        = QStringLiteral("\u00e9").toLocal8Bit() == QByteArray("\xc3\xa9");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

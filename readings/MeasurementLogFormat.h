@@ -31,13 +31,14 @@ QString autoSaveLabel(int minutes);
 
 // The custom path when set, otherwise dataFolder + "AutoSave" + sensor
 // code + ".log".
-QString autoSavePath(const QString& customPath, const QString& dataFolder, const QString& sensorCode);
+QString autoSavePath(
+    const QString& customPath, const QString& dataFolder, const QString& sensorCode);
 
 // Writes the two header lines and every memo line, each ended by CR LF, in
 // the system's 8-bit encoding. The file is written beside the target and
 // takes its place only once complete, so a failed save leaves any earlier
 // file as it was. Returns why the save failed, or nothing on success.
-std::optional<QString> save(const QString& path, const QString& header1, const QString& header2,
-    const MemoStore& lines);
+std::optional<QString> save(
+    const QString& path, const QString& header1, const QString& header2, const MemoStore& lines);
 
 } // namespace MeasurementLogFormat

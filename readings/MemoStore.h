@@ -9,7 +9,8 @@
 // other with one start offset per line. Both live in deques, so appending
 // never copies what is already stored and memory grows by small blocks: a
 // month of readings at one a second costs about 40 bytes a line.
-class MemoStore {
+class MemoStore
+{
 public:
     void append(const QString& line);
     void clear();

@@ -135,7 +135,8 @@ void MemoView::paintEvent(QPaintEvent*)
         const bool selected = i >= selFirst && i <= selLast;
         const QString text = m_store.line(i);
         if (selected) {
-            painter.fillRect(QRect(2, y, fontMetrics().horizontalAdvance(text) + 2, height), pal.highlight());
+            painter.fillRect(
+                QRect(2, y, fontMetrics().horizontalAdvance(text) + 2, height), pal.highlight());
             painter.setPen(pal.color(QPalette::HighlightedText));
         } else {
             painter.setPen(pal.color(QPalette::Text));

@@ -8,7 +8,8 @@
 // only those in sight are drawn. Lines are selected with the mouse (drag,
 // Shift+click) or Ctrl+A, and Ctrl+C copies them as a text box would, one
 // per line. New lines keep the view at the end while it is there.
-class MemoView : public QAbstractScrollArea {
+class MemoView : public QAbstractScrollArea
+{
     Q_OBJECT
 public:
     explicit MemoView(QWidget* parent = nullptr);

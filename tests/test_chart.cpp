@@ -15,10 +15,12 @@
 
 #include <qcustomplot.h>
 
-class TestChart : public QObject {
+class TestChart : public QObject
+{
     Q_OBJECT
 
-    struct Running {
+    struct Running
+    {
         ProgramFixture f;
         int sensor = 0;
         explicit Running(const QString& product = QStringLiteral("Tessaro RH"))
@@ -32,7 +34,8 @@ class TestChart : public QObject {
         QCPRange yRange() { return main().Grafico->yAxis->range(); }
         QString title()
         {
-            return qobject_cast<QCPTextElement*>(main().Grafico->plotLayout()->element(0, 0))->text();
+            return qobject_cast<QCPTextElement*>(main().Grafico->plotLayout()->element(0, 0))
+                ->text();
         }
         void report(double celsius, double humidity = 50.0)
         {
@@ -52,18 +55,50 @@ private Q_SLOTS:
         QTest::addColumn<QString>("partner");
         QTest::addColumn<QString>("partnerShows");
         // AyMin/AyMax start at "0"/"60", AxMin/AxMax at "0"/"100".
-        QTest::newRow("AyMin 130 in °C becomes 125, pulls AyMax")
-            << "AyMin" << false << "130" << "125" << "AyMax" << "125";
-        QTest::newRow("AyMin 130 in °F stays") << "AyMin" << true << "130" << "130" << "AyMax" << "130";
-        QTest::newRow("AyMin 300 in °F becomes 250") << "AyMin" << true << "300" << "250" << "AyMax" << "250";
-        QTest::newRow("AyMax below AyMin pulls AyMin down") << "AyMax" << false << "-5" << "-5" << "AyMin" << "-5";
-        QTest::newRow("AyMax within range") << "AyMax" << false << "42.5" << "42.5" << "AyMin" << "0";
-        QTest::newRow("AyMax empty becomes 0") << "AyMax" << false << "" << "0" << "AyMin" << "0";
-        QTest::newRow("AyMin lone point counts as 0") << "AyMin" << false << "." << "." << "AyMax" << "60";
-        QTest::newRow("AxMin 150 becomes 100, pulls AxMax") << "AxMin" << false << "150" << "100" << "AxMax" << "100";
-        QTest::newRow("AxMax below AxMin pulls AxMin") << "AxMax" << false << "0" << "0" << "AxMin" << "0";
-        QTest::newRow("AxValore 12345 becomes 9999") << "AxValore" << false << "12345" << "9999" << "AxMin" << "0";
-        QTest::newRow("AxValore empty becomes 0") << "AxValore" << false << "" << "0" << "AxMin" << "0";
+        QTest::newRow("AyMin 130 in °C becomes 125, pulls AyMax") << "AyMin" << false << "130"
+                                                                  << "125"
+                                                                  << "AyMax"
+                                                                  << "125";
+        QTest::newRow("AyMin 130 in °F stays") << "AyMin" << true << "130"
+                                               << "130"
+                                               << "AyMax"
+                                               << "130";
+        QTest::newRow("AyMin 300 in °F becomes 250") << "AyMin" << true << "300"
+                                                     << "250"
+                                                     << "AyMax"
+                                                     << "250";
+        QTest::newRow("AyMax below AyMin pulls AyMin down") << "AyMax" << false << "-5"
+                                                            << "-5"
+                                                            << "AyMin"
+                                                            << "-5";
+        QTest::newRow("AyMax within range") << "AyMax" << false << "42.5"
+                                            << "42.5"
+                                            << "AyMin"
+                                            << "0";
+        QTest::newRow("AyMax empty becomes 0") << "AyMax" << false << ""
+                                               << "0"
+                                               << "AyMin"
+                                               << "0";
+        QTest::newRow("AyMin lone point counts as 0") << "AyMin" << false << "."
+                                                      << "."
+                                                      << "AyMax"
+                                                      << "60";
+        QTest::newRow("AxMin 150 becomes 100, pulls AxMax") << "AxMin" << false << "150"
+                                                            << "100"
+                                                            << "AxMax"
+                                                            << "100";
+        QTest::newRow("AxMax below AxMin pulls AxMin") << "AxMax" << false << "0"
+                                                       << "0"
+                                                       << "AxMin"
+                                                       << "0";
+        QTest::newRow("AxValore 12345 becomes 9999") << "AxValore" << false << "12345"
+                                                     << "9999"
+                                                     << "AxMin"
+                                                     << "0";
+        QTest::newRow("AxValore empty becomes 0") << "AxValore" << false << ""
+                                                  << "0"
+                                                  << "AxMin"
+                                                  << "0";
     }
     void axisEditCorrections()
     {
@@ -191,7 +226,8 @@ private Q_SLOTS:
         const ChartAxes::Range whole{100, 200};
         const QDateTime now = QDateTime(QDate(2025, 12, 9), QTime(12, 0));
         QCOMPARE(ChartAxes::percentage(QDateTime(), now, 50, 100, whole), whole);
-        const ChartAxes::Range half = ChartAxes::percentage(now.addSecs(-7200), now, 50, 100, whole);
+        const ChartAxes::Range half
+            = ChartAxes::percentage(now.addSecs(-7200), now, 50, 100, whole);
         QCOMPARE(half.max - half.min, 3600.0);
     }
 
@@ -200,9 +236,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("temperature");
         QTest::addColumn<bool>("humidity");
         QTest::addColumn<QString>("title");
-        QTest::newRow("both") << true << true << QStringLiteral("Storico Temperature e Umidità Rilevate");
+        QTest::newRow("both") << true << true
+                              << QStringLiteral("Storico Temperature e Umidità Rilevate");
         QTest::newRow("humidity") << false << true << QStringLiteral("Storico Umidità Rilevate");
-        QTest::newRow("temperature") << true << false << QStringLiteral("Storico Temperature Rilevate");
+        QTest::newRow("temperature")
+            << true << false << QStringLiteral("Storico Temperature Rilevate");
         QTest::newRow("neither") << false << false << QString();
     }
     void title()
@@ -348,7 +386,8 @@ private Q_SLOTS:
         main.Grafico->replot();
         QCPAxis* x = main.Grafico->xAxis;
         QCPAxis* y = main.Grafico->yAxis;
-        const QPoint onPoint(static_cast<int>(x->coordToPixel(r.now() - 1)), static_cast<int>(y->coordToPixel(23.0)));
+        const QPoint onPoint(static_cast<int>(x->coordToPixel(r.now() - 1)),
+            static_cast<int>(y->coordToPixel(23.0)));
         QCOMPARE(main.chart().pointTipAt(onPoint), QStringLiteral("09/12/25 12:00:01\n23"));
         QCOMPARE(main.chart().pointTipAt(onPoint + QPoint(0, 40)), QString());
     }

@@ -13,9 +13,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 
 #include <csignal>
@@ -31,10 +31,12 @@ QByteArray readAll(const QString& path)
 
 } // namespace
 
-class TestMeasurementLog : public QObject {
+class TestMeasurementLog : public QObject
+{
     Q_OBJECT
 
-    struct Running {
+    struct Running
+    {
         ProgramFixture f;
         int sensor = 0;
         explicit Running(const QString& product = QStringLiteral("Tessaro RH"))
@@ -61,12 +63,14 @@ private Q_SLOTS:
         QTest::newRow("temperature only") << QStringLiteral("Tessaro") << false
                                           << QStringList{QStringLiteral("09/12/25 12:00:00; 23.45"),
                                                  QStringLiteral("09/12/25 12:00:01; 24")};
-        QTest::newRow("with humidity") << QStringLiteral("Tessaro RH") << false
-                                       << QStringList{QStringLiteral("09/12/25 12:00:00; 23.45; 50.12"),
-                                              QStringLiteral("09/12/25 12:00:01; 24; 50.12")};
-        QTest::newRow("Fahrenheit from the second") << QStringLiteral("Tessaro RH") << true
-                                                    << QStringList{QStringLiteral("09/12/25 12:00:00; 23.45; 50.12"),
-                                                           QStringLiteral("09/12/25 12:00:01; 75.2; 50.12")};
+        QTest::newRow("with humidity")
+            << QStringLiteral("Tessaro RH") << false
+            << QStringList{QStringLiteral("09/12/25 12:00:00; 23.45; 50.12"),
+                   QStringLiteral("09/12/25 12:00:01; 24; 50.12")};
+        QTest::newRow("Fahrenheit from the second")
+            << QStringLiteral("Tessaro RH") << true
+            << QStringList{QStringLiteral("09/12/25 12:00:00; 23.45; 50.12"),
+                   QStringLiteral("09/12/25 12:00:01; 75.2; 50.12")};
     }
     void memoLines()
     {
@@ -113,13 +117,15 @@ private Q_SLOTS:
                                                    ";Data/Ora\tTemperatura (°C)\tUmidità (%)\r\n"
                                                    "09/12/25 12:00:00; 21.5; 40\r\n"
                                                    "09/12/25 12:00:01; 21.5; 40\r\n");
-        QTest::newRow("English, Fahrenheit") << Language::English << true << 1
-                                             << QStringLiteral(";LOG Temperature/Humidity Detected\r\n"
-                                                               ";Date/Time\tTemperature (°F)\tHumidity (%)\r\n"
-                                                               "09/12/25 12:00:00; 70.7; 40\r\n");
-        QTest::newRow("empty memo") << Language::Italian << false << 0
-                                    << QStringLiteral(";LOG Temperatura/Umidità Rilevata\r\n"
-                                                      ";Data/Ora\tTemperatura (°C)\tUmidità (%)\r\n");
+        QTest::newRow("English, Fahrenheit")
+            << Language::English << true << 1
+            << QStringLiteral(";LOG Temperature/Humidity Detected\r\n"
+                              ";Date/Time\tTemperature (°F)\tHumidity (%)\r\n"
+                              "09/12/25 12:00:00; 70.7; 40\r\n");
+        QTest::newRow("empty memo")
+            << Language::Italian << false << 0
+            << QStringLiteral(";LOG Temperatura/Umidità Rilevata\r\n"
+                              ";Data/Ora\tTemperatura (°C)\tUmidità (%)\r\n");
     }
     void savedFileLayout()
     {
@@ -141,7 +147,8 @@ private Q_SLOTS:
         QCOMPARE(r.f.dialogs.saveRequests.size(), 1);
         QCOMPARE(r.f.dialogs.saveRequests.first().defaultSuffix, QStringLiteral("txt"));
         QCOMPARE(QString::fromLocal8Bit(readAll(path)), expected);
-        QCOMPARE(r.f.logMessages().last(), QStringLiteral("Saving log \"") + path + QLatin1Char('"'));
+        QCOMPARE(
+            r.f.logMessages().last(), QStringLiteral("Saving log \"") + path + QLatin1Char('"'));
         QVERIFY(r.f.dialogs.messages.isEmpty());
 
         // Cancelling writes and logs nothing.
@@ -178,9 +185,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("interval");
         QTest::newRow("2000 becomes 1440") << QStringLiteral("2000") << QStringLiteral("1440")
                                            << QStringLiteral("[ 24h  ]") << true << 1440 * 60000;
-        QTest::newRow("empty becomes 0, never fires") << QString() << QStringLiteral("0") << QStringLiteral("[  ]")
-                                                      << false << 0;
-        QTest::newRow("5") << QStringLiteral("5") << QStringLiteral("5") << QStringLiteral("[ 5m ]") << true << 300000;
+        QTest::newRow("empty becomes 0, never fires")
+            << QString() << QStringLiteral("0") << QStringLiteral("[  ]") << false << 0;
+        QTest::newRow("5") << QStringLiteral("5") << QStringLiteral("5") << QStringLiteral("[ 5m ]")
+                           << true << 300000;
     }
     void autoSaveInterval()
     {
@@ -225,10 +233,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("custom");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("expected"); // after the data folder, unless custom
-        QTest::newRow("no custom, no code") << QString() << QString() << QStringLiteral("AutoSave.log");
-        QTest::newRow("sensor code") << QString() << QStringLiteral("AB12") << QStringLiteral("AutoSaveAB12.log");
-        QTest::newRow("custom path") << QStringLiteral("/somewhere/mine.txt") << QStringLiteral("AB12")
-                                     << QStringLiteral("/somewhere/mine.txt");
+        QTest::newRow("no custom, no code")
+            << QString() << QString() << QStringLiteral("AutoSave.log");
+        QTest::newRow("sensor code")
+            << QString() << QStringLiteral("AB12") << QStringLiteral("AutoSaveAB12.log");
+        QTest::newRow("custom path")
+            << QStringLiteral("/somewhere/mine.txt") << QStringLiteral("AB12")
+            << QStringLiteral("/somewhere/mine.txt");
     }
     void autoSavePath()
     {
@@ -307,7 +318,8 @@ private Q_SLOTS:
         const qsizetype logged = r.f.logMessages().size();
         main.measurementLog().TimerAutoSaveTimer();
         QVERIFY(r.f.dialogs.messages.isEmpty());
-        QVERIFY(main.statusPanel2->text().startsWith(QStringLiteral("Salvataggio automatico non riuscito: ")));
+        QVERIFY(main.statusPanel2->text().startsWith(
+            QStringLiteral("Salvataggio automatico non riuscito: ")));
         const QString manual = r.f.tempPath() + QStringLiteral("/manual.txt");
         QFile(manual).open(QIODevice::WriteOnly);
         r.f.dialogs.saveAnswers.push_back(manual);
