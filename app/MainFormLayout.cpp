@@ -9,6 +9,7 @@
 #include "platform/StatusShape.h"
 #include "platform/TextTrayIcon.h"
 #include "platform/ThermometerGauge.h"
+#include "readings/MemoView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -481,10 +481,7 @@ void TMainForm::buildMiddleAndBottom()
         (*row.value)->setFont(bold);
         y += 22;
     }
-    LogMemo = named(new QPlainTextEdit(AdvToolBarInfoT), "LogMemo");
-    LogMemo->setReadOnly(true);
-    LogMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    LogMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LogMemo = named(new MemoView(AdvToolBarInfoT), "LogMemo");
     LogMemo->setGeometry(32, 96, 227, 100);
     BtnVisualizzaLog = named(new QToolButton(AdvToolBarInfoT), "BtnVisualizzaLog");
     BtnVisualizzaLog->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));

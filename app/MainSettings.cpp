@@ -1,3 +1,5 @@
+#include "readings/HistoryChart.h"
+#include "readings/MeasurementLog.h"
 #include "MainSettings.h"
 
 #include "app/NotYetBuilt.h"
@@ -92,8 +94,8 @@ void MainSettings::readValues(const SettingsStore::Session& session)
 
     colour(colore_temp, f.ColorTemp);
     colour(colore_RH, f.ColorRH);
-    NotYetBuilt::setSeriesColours(
-        ColourSelector::colour(*f.ColorTemp), ColourSelector::colour(*f.ColorRH));
+    f.chart().setTemperatureColour(ColourSelector::colour(*f.ColorTemp));
+    f.chart().setHumidityColour(ColourSelector::colour(*f.ColorRH));
     check(icona_temp, f.CheckTempTrayIcon);
     if (const auto on = session.readBool(icona_RH)) {
         f.CheckRHTrayIcon->setChecked(*on);
@@ -115,7 +117,7 @@ void MainSettings::readValues(const SettingsStore::Session& session)
     position(calibrazione, f.TrackBarCalib);
     position(ritardo_acq, f.TrackBarRitardo);
     if (const auto path = session.readText(customautosavefilename))
-        f.customAutoSaveFileName = *path;
+        f.measurementLog().setCustomAutoSavePath(*path);
     check(AsseV_auto, f.AsseVertAutomatico);
     text(AsseV_min, f.AyMin);
     text(AsseV_max, f.AyMax);
@@ -124,7 +126,7 @@ void MainSettings::readValues(const SettingsStore::Session& session)
         // Unchecking the percentage leaves "last seconds" as it is.
         f.AsseOrizPerc->setChecked(*percent);
         if (*percent)
-            NotYetBuilt::AsseOrizPercClick();
+            f.chart().ApplyHorizontalAxis();
     }
     text(AsseO_min, f.AxMin);
     text(AsseO_max, f.AxMax);
@@ -143,14 +145,13 @@ void MainSettings::applyValues()
     TMainForm& f = m_form;
     NotYetBuilt::btnLoginClick();
     f.readout().ApplyTrayIcons();
-    NotYetBuilt::applyHorizontalAxis();
-    NotYetBuilt::applyVerticalAxis();
-    NotYetBuilt::applyVerticalAutoAxis();
-    NotYetBuilt::applyHorizontalAutoAxis();
-    NotYetBuilt::showTemperatureSeries(f.chkTemp->isChecked());
-    NotYetBuilt::showHumiditySeries(f.chkRH->isChecked());
-    NotYetBuilt::applyAutoSaveInterval();
-    NotYetBuilt::applyAutoSave();
+    HistoryChart& chart = f.chart();
+    chart.ApplyHorizontalAxis();
+    chart.ApplyVerticalAxis();
+    chart.applyVerticalAuto();
+    chart.applyHorizontalAuto();
+    chart.applySeriesVisibility();
+    f.measurementLog().applyAutoSave();
 }
 
 void MainSettings::SaveSettings()
@@ -176,7 +177,7 @@ void MainSettings::SaveSettings()
 
 void MainSettings::writeValues(SettingsStore::Session& session)
 {
-    const TMainForm& f = m_form;
+    TMainForm& f = m_form;
     session.writeBool(AsseV_auto, f.AsseVertAutomatico->isChecked());
     session.writeText(AsseV_min, f.AyMin->text());
     session.writeText(AsseV_max, f.AyMax->text());
@@ -198,7 +199,7 @@ void MainSettings::writeValues(SettingsStore::Session& session)
     session.writeInteger(lingua, f.cmdLingua->currentIndex());
     session.writeInteger(ritardo_acq, f.TrackBarRitardo->value());
     session.writeInteger(calibrazione, f.TrackBarCalib->value());
-    session.writeText(customautosavefilename, f.customAutoSaveFileName);
+    session.writeText(customautosavefilename, f.measurementLog().customAutoSavePath());
     session.writeText(web_user, f.WebUsername->text());
     session.writeText(web_pass, f.WebPassword->text());
     session.writeBool(invia_web, f.chkSendWeb->isChecked());
@@ -212,10 +213,6 @@ void MainSettings::connectOnChangeWriters()
         QObject::connect(toggle, &QAbstractButton::clicked, &m_form,
             [this, toggle, &value] { m_store.writeBool(value, toggle->isChecked()); });
     };
-    storeOnClick(f.MostraPopUp, popup);
-    storeOnClick(f.chkTemp, grafico_temp);
-    storeOnClick(f.chkRH, grafico_RH);
-    storeOnClick(f.AsseVertAutomatico, AsseV_auto);
-    storeOnClick(f.AsseOrizAutomatico, AsseO_auto);
+    // The chart's and the alarm toggles' handlers store their own values.
     storeOnClick(f.ChkAutoUpdate, AutoUpdate);
 }

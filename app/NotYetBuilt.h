@@ -2,19 +2,11 @@
 
 #include <QString>
 
-class QColor;
-
 // Steps of the program's sequences whose subsystems are not built yet. Each
 // is called at its place and does nothing until its subsystem lands; the
 // name says so, and each goes away with the subsystem that fills it.
 namespace NotYetBuilt {
 
-inline void measurementLogLine() {}
-inline void chartPoints() {}
-inline void clearMeasurementLog() {}
-inline void applyHorizontalAxis() {}
-inline void updateChartTitle() {}
-inline void showHumiditySeries(bool) {}
 inline void uploadReading() {}
 
 // Alarm actions and the alarm window's e-mail, SMS and program steps.
@@ -26,17 +18,6 @@ inline void sendPushNotification() {}
 inline void prepareEmailMessage() {}
 inline void regularEmailClick() {}
 
-// Chart and auto-save steps of reading the settings (issue 4).
-inline void setSeriesColours(const QColor& /*temperature*/, const QColor& /*humidity*/) {}
-inline void copySeriesColoursToSelectors() {}
-inline void AsseOrizPercClick() {}
-inline void applyVerticalAxis() {}
-// The automatic-axis toggles applied as if clicked, without storing.
-inline void applyVerticalAutoAxis() {}
-inline void applyHorizontalAutoAxis() {}
-inline void showTemperatureSeries(bool) {}
-inline void applyAutoSaveInterval() {}
-inline void applyAutoSave() {}
 // The web service login at the end of reading the settings (issue 8).
 inline void btnLoginClick() {}
 // The language selector's change handler (issue 10).

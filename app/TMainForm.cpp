@@ -8,6 +8,7 @@
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
 #include "platform/Clock.h"
+#include "platform/ColourSelector.h"
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
 #include "platform/HidController.h"
@@ -16,7 +17,10 @@
 #include "platform/TextTrayIcon.h"
 #include "platform/ThermometerGauge.h"
 #include "platform/Version.h"
+#include "readings/HistoryChart.h"
 #include "readings/LiveReadout.h"
+#include "readings/MeasurementLog.h"
+#include "readings/MemoView.h"
 #include "sensor/Acquisition.h"
 #include "sensor/DeviceDiscovery.h"
 #include "sensor/InputReport.h"
@@ -36,7 +40,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -45,8 +48,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-TMainForm::TMainForm(
-    const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent)
+#include <qcustomplot.h>
+
+TMainForm::TMainForm(const PlatformServices& services, EventLog& log, SettingsStore& settings, QWidget* parent)
     : QWidget(parent)
     , m_services(services)
     , m_log(log)
@@ -101,10 +105,15 @@ void TMainForm::saveAllSettings()
 
 void TMainForm::createSubsystems()
 {
+    const auto convertChart = [this](const std::function<double(double)>& convert) {
+        m_chart->convertTemperatures(convert);
+    };
     m_readout = std::make_unique<LiveReadout>(messages, m_settings,
-        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH, TextTrayTemp, TextTrayRH,
-            cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto, RDbutton, AyMin, AyMax, Label12, Label15},
-        ReadoutHooks{{}, [this](const std::function<double(double)>& convert) { convertAlarmLimits(convert); }});
+        ReadoutControls{LblTemp, LblRH, LblDP, LbLTP, vrThermoMeterTemp, vrThermoMeterRH,
+            TextTrayTemp, TextTrayRH, cmbGradi, CheckTempTrayIcon, CheckRHTrayIcon, ChkAvviaRidotto,
+            RDbutton, AyMin, AyMax, Label12, Label15},
+        ReadoutHooks{convertChart,
+            [this](const std::function<double(double)>& convert) { convertAlarmLimits(convert); }});
 
     DiscoveryControls discoveryControls{iLedPortOpen, statusPanel0, RDbutton, Inizia1, &Timer1,
         time, ChkAutoStartMonitor, chkRH, CheckRHTrayIcon, vrThermoMeterRH, ChkSelfHeat,
@@ -113,7 +122,7 @@ void TMainForm::createSubsystems()
     DiscoveryHooks discoveryHooks{
         [this] { guarded([this] { m_acquisition->RDbuttonClick(); }); },
         [this] { UpdateChartTitle(); },
-        [](bool shown) { NotYetBuilt::showHumiditySeries(shown); },
+        [this](bool shown) { m_chart->showHumiditySeries(shown); },
     };
     m_discovery = std::make_unique<DeviceDiscovery>(
         *m_services.hid, m_log, messages, std::move(discoveryControls), std::move(discoveryHooks));
@@ -126,13 +135,37 @@ void TMainForm::createSubsystems()
           };
     AcquisitionHooks acquisitionHooks{
         reportHandler,
-        [] { NotYetBuilt::clearMeasurementLog(); },
+        [this] { m_measurementLog->clear(); },
         [this] { m_readout->showStopped(); },
-        [] { NotYetBuilt::applyHorizontalAxis(); },
+        [this] { m_chart->ApplyHorizontalAxis(); },
         [this] { return m_discovery->HasHumidity; },
     };
     m_acquisition = std::make_unique<Acquisition>(
         m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
+
+    const auto unitSuffix = [this] {
+        return m_readout->UnitSuffix();
+    };
+    const auto hasHumidity = [this] {
+        return m_discovery->HasHumidity;
+    };
+    MeasurementLogContext logContext{m_log, *m_services.clock, m_services.dialogs, m_services.shell,
+        messages, language, this, unitSuffix, hasHumidity};
+    MeasurementLogControls logControls{LogMemo, BtnVisualizzaLog, BtnClearLog, AdvBtnSalva,
+        AdvBtnVisualizzaStampa, chkAutoSaveLog, EditAutoSaveLog, LblAutoSaveTime, AdvGlowButton1,
+        CodiceSens, statusPanel2, &TimerAutoSave};
+    m_measurementLog
+        = std::make_unique<MeasurementLog>(std::move(logContext), std::move(logControls));
+
+    const auto acquisitionStart = [this] {
+        return m_acquisition->AcquisitionStart;
+    };
+    ChartContext chartContext{m_log, *m_services.clock, m_services.dialogs, m_settings, messages,
+        language, this, acquisitionStart};
+    ChartControls chartControls{Grafico, btnFullScreen, Abilitato2, Svuota1, chkTemp, chkRH,
+        DrawAll, ColorTemp, ColorRH, AsseVertAutomatico, AyMin, AyMax, AsseOrizAutomatico,
+        AsseOrizSec, AsseOrizPerc, AxValore, AxValoreMisura, AxMin, AxMax, cmbGradi};
+    m_chart = std::make_unique<HistoryChart>(std::move(chartContext), std::move(chartControls));
 
     m_sensorCommands = std::make_unique<SensorCommands>(m_log, m_services.dialogs, this,
         *m_acquisition, *m_discovery,
@@ -185,11 +218,48 @@ void TMainForm::wireHandlers()
         [this] { guarded([this] { m_sensorCommands->TrackBarCalibChange(); }); });
     m_mainSettings->connectOnChangeWriters();
 
-    connect(&Timer1, &QTimer::timeout, this,
-        [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
+    // Measurement log.
+    MeasurementLog& memo = *m_measurementLog;
+    onClick(AdvBtnSalva, [&memo] { memo.AdvBtnSalvaClick(); });
+    onClick(BtnVisualizzaLog, [&memo] { memo.BtnVisualizzaLogClick(); });
+    onClick(BtnClearLog, [&memo] { memo.BtnClearLogClick(); });
+    onClick(AdvGlowButton1, [&memo] { memo.AdvGlowButton1Click(); });
+    onClick(chkAutoSaveLog, [&memo] { memo.chkAutoSaveLogClick(); });
+    onClick(AdvBtnVisualizzaStampa, [&memo] { memo.AdvBtnVisualizzaStampaClick(); });
+    connect(EditAutoSaveLog, &QLineEdit::textChanged, this,
+        [this, &memo] { guarded([&memo] { memo.EditAutoSaveLogChange(); }); });
+    connect(&TimerAutoSave, &QTimer::timeout, this,
+        [this, &memo] { guarded([&memo] { memo.TimerAutoSaveTimer(); }); });
+
+    // History chart.
+    HistoryChart& chart = *m_chart;
+    onClick(chkTemp, [&chart] { chart.chkTempClick(); });
+    onClick(chkRH, [&chart] { chart.chkRHClick(); });
+    onClick(Svuota1, [&chart] { chart.Svuota1Click(); });
+    onClick(DrawAll, [&chart] { chart.DrawAllClick(); });
+    onClick(AsseVertAutomatico, [&chart] { chart.AsseVertAutomaticoClick(); });
+    onClick(AsseOrizAutomatico, [&chart] { chart.AsseOrizAutomaticoClick(); });
+    onClick(AsseOrizPerc, [&chart] { chart.ApplyHorizontalAxis(); });
+    onClick(AsseOrizSec, [&chart] { chart.ApplyHorizontalAxis(); });
+    onClick(btnFullScreen, [&chart] { chart.btnFullScreenClick(); });
+    onClick(AdvBtnStampa, [&chart] { chart.AdvBtnStampaClick(); });
+    onClick(AdvBtnEsporta, [&chart] { chart.AdvBtnEsportaClick(); });
+    const auto onEdit = [this](QLineEdit* edit, auto handler) {
+        connect(edit, &QLineEdit::textChanged, this, [this, handler] { guarded(handler); });
+    };
+    onEdit(AyMin, [&chart] { chart.AyMinChange(); });
+    onEdit(AyMax, [&chart] { chart.AyMaxChange(); });
+    onEdit(AxMin, [&chart] { chart.AxMinChange(); });
+    onEdit(AxMax, [&chart] { chart.AxMaxChange(); });
+    onEdit(AxValore, [&chart] { chart.AxValoreChange(); });
+    connect(AxValoreMisura, &QComboBox::currentIndexChanged, this,
+        [this, &chart] { guarded([&chart] { chart.ApplyHorizontalAxis(); }); });
+    connect(Grafico, &QCustomPlot::mouseDoubleClick, this,
+        [this, &chart] { guarded([&chart] { chart.GraficoDblClick(); }); });
+
+    connect(&Timer1, &QTimer::timeout, this, [this] { guarded([this] { m_acquisition->Timer1Timer(); }); });
     Timer1.setInterval(1000);
     TimerAttesaAllarme.setInterval(3600000);
-    TimerAutoSave.setInterval(1000);
     TimerAutoUpdate.setInterval(HelpCommands::FirstCheckMs);
     TimerEmailFunzionamRegolare.setInterval(1000);
     TimerProgressBarLogin.setInterval(100);
@@ -301,7 +371,8 @@ void TMainForm::FormCreate()
     TextTrayRH->setVisible(false);
 
     m_mainSettings->ReadSettings();
-    NotYetBuilt::copySeriesColoursToSelectors();
+    ColourSelector::setColour(*ColorTemp, m_chart->temperatureColour());
+    ColourSelector::setColour(*ColorRH, m_chart->humidityColour());
     TimerAttesaAllarme.start();
     if (ChkAutoUpdate->isChecked())
         TimerAutoUpdate.start();
@@ -315,7 +386,7 @@ void TMainForm::UpdateStrings()
 
 void TMainForm::UpdateChartTitle()
 {
-    NotYetBuilt::updateChartTitle();
+    m_chart->UpdateChartTitle();
 }
 
 void TMainForm::HandleInputReport(
@@ -334,8 +405,8 @@ void TMainForm::HandleInputReport(
         return;
 
     m_readout->computeReading(reading, celsius, report.rawHumidity);
-    NotYetBuilt::measurementLogLine();
-    NotYetBuilt::chartPoints();
+    m_measurementLog->addLine(reading);
+    m_chart->addPoints(reading);
     m_readout->show(reading);
 
     statusPanel1->setMaximum(report.interval);

@@ -19,9 +19,12 @@ class DeviceDiscovery;
 class HelpCommands;
 class EventLog;
 class HidDevice;
+class HistoryChart;
 class Led;
 class LiveReadout;
 class MainSettings;
+class MeasurementLog;
+class MemoView;
 class QCheckBox;
 class QComboBox;
 class QCustomPlot;
@@ -31,7 +34,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QAction;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSlider;
@@ -88,7 +90,6 @@ public:
     MainMessages messages;
 
     // The auto-save file chosen by the user; empty means the automatic name.
-    QString customAutoSaveFileName;
 
     // Ribbon.
     QTabWidget* AdvToolBarPager1 = nullptr;
@@ -188,7 +189,7 @@ public:
     QLabel* LblDP = nullptr;
     QLabel* LbLTPs = nullptr;
     QLabel* LbLTP = nullptr;
-    QPlainTextEdit* LogMemo = nullptr;
+    MemoView* LogMemo = nullptr;
     QToolButton* BtnVisualizzaLog = nullptr;
     QToolButton* BtnClearLog = nullptr;
     QFrame* AdvToolBar1 = nullptr;
@@ -235,6 +236,8 @@ public:
     HelpCommands& help() { return *m_help; }
     SensorCommands& sensorCommands() { return *m_sensorCommands; }
     MainSettings& mainSettings() { return *m_mainSettings; }
+    MeasurementLog& measurementLog() const { return *m_measurementLog; }
+    HistoryChart& chart() { return *m_chart; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -291,6 +294,8 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<SensorCommands> m_sensorCommands;
     std::unique_ptr<MainSettings> m_mainSettings;
+    std::unique_ptr<MeasurementLog> m_measurementLog;
+    std::unique_ptr<HistoryChart> m_chart;
 };
 
 #include "platform/ErrorBoundary.h"

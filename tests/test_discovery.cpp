@@ -3,6 +3,7 @@
 #include "platform/Led.h"
 #include "platform/TextTrayIcon.h"
 #include "platform/ThermometerGauge.h"
+#include "readings/MemoView.h"
 #include "sensor/Acquisition.h"
 #include "sensor/DeviceDiscovery.h"
 #include "sensor/TDispInfoForm.h"

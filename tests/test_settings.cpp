@@ -1,3 +1,4 @@
+#include "readings/MeasurementLog.h"
 #include "fixture/ProgramFixture.h"
 
 #include "platform/ColourSelector.h"
@@ -78,9 +79,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.settingsPath()));
         f.start();
         const TMainForm& main = f.main();
-        QCOMPARE(logFrom(f, QStringLiteral("Reading setting..."), 3),
-            (QStringList{QStringLiteral("Reading setting..."),
-                QStringLiteral("o ") + f.settingsPath(), QStringLiteral("Setting read")}));
+        // The apply step runs the auto-save handlers, which log their state.
+        QCOMPARE(logFrom(f, QStringLiteral("Reading setting..."), 5),
+            (QStringList{QStringLiteral("Reading setting..."), QStringLiteral("o ") + f.settingsPath(),
+                QStringLiteral("AutoSave time 1"), QStringLiteral("AutoSave 0"), QStringLiteral("Setting read")}));
         QCOMPARE(main.cmdLingua->currentIndex(), 1);
         QCOMPARE(main.cmbGradi->currentIndex(), 0);
         for (const QAbstractButton* on : std::initializer_list<const QAbstractButton*>{
@@ -257,7 +259,7 @@ private Q_SLOTS:
             m.cmdLingua->setCurrentIndex(2);
             m.TrackBarRitardo->setValue(60);
             m.TrackBarCalib->setValue(-15);
-            m.customAutoSaveFileName = f.tempPath() + QStringLiteral("/mine.txt");
+            m.measurementLog().setCustomAutoSavePath(f.tempPath() + QStringLiteral("/mine.txt"));
             m.WebUsername->setText(QStringLiteral("anna"));
             m.WebPassword->setText(QStringLiteral("p=ss, w;rd"));
             m.chkSendWeb->setChecked(true);
@@ -313,7 +315,7 @@ private Q_SLOTS:
         QCOMPARE(m.cmdLingua->currentIndex(), 2);
         QCOMPARE(m.TrackBarRitardo->value(), 60);
         QCOMPARE(m.TrackBarCalib->value(), -15);
-        QCOMPARE(m.customAutoSaveFileName, f.tempPath() + QStringLiteral("/mine.txt"));
+        QCOMPARE(m.measurementLog().customAutoSavePath(), f.tempPath() + QStringLiteral("/mine.txt"));
         QCOMPARE(m.WebUsername->text(), QStringLiteral("anna"));
         QCOMPARE(m.WebPassword->text(), QStringLiteral("p=ss, w;rd"));
         QVERIFY(m.chkSendWeb->isChecked());
@@ -327,8 +329,9 @@ private Q_SLOTS:
         writeFile(f.tempPath() + QStringLiteral("/blocked"), "x");
         f.setSettingsPath(f.tempPath() + QStringLiteral("/blocked/Quelmo.conf"));
         f.start();
-        QCOMPARE(logFrom(f, QStringLiteral("Reading setting..."), 2),
-            (QStringList{QStringLiteral("Reading setting..."), QStringLiteral("Setting read")}));
+        QCOMPARE(logFrom(f, QStringLiteral("Reading setting..."), 4),
+            (QStringList{QStringLiteral("Reading setting..."), QStringLiteral("AutoSave time 1"),
+                QStringLiteral("AutoSave 0"), QStringLiteral("Setting read")}));
         QCOMPARE(f.main().TrackBarRitardo->value(), 2);
         f.main().chkTemp->click();
         exitThroughTheExitWindow(f);
