@@ -104,8 +104,9 @@ void TMainForm::createSubsystems()
     m_discovery = std::make_unique<DeviceDiscovery>(
         *m_services.hid, m_log, messages, std::move(discoveryControls), std::move(discoveryHooks));
 
-    AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0, statusPanel1, &Timer1,
-        iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon, AsseOrizAutomatico};
+    AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0,
+        statusPanel1, &Timer1, iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon,
+        AsseOrizAutomatico, statusPanel2};
     AcquisitionHooks acquisitionHooks{
         [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
             guarded([&] { HandleInputReport(device, reportId, data); });
