@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextDocumentFragment>
@@ -282,19 +283,33 @@ QLabel* captionLabel(QWidget* control)
     return nullptr;
 }
 
+// "&Web && App" reads "Web & App".
+QString withoutMnemonic(const QString& text)
+{
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain.append(text.at(i));
+    }
+    return plain;
+}
+
 QString tabCaption(QWidget* page)
 {
     auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
     auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
     const int index = tabs ? tabs->indexOf(page) : -1;
-    return index >= 0 ? plainText(tabs->tabText(index)).remove(QLatin1Char('&')) : QString();
+    return index >= 0 ? withoutMnemonic(plainText(tabs->tabText(index))) : QString();
 }
 
-// Controls whose own text is what a screen reader reads.
-bool hasOwnCaption(QWidget* widget)
+// Whether the label before the control in its layout is its caption: not
+// for controls whose own text is read, nor for a bar, whose neighbour in a
+// row is a state.
+bool takesCaptionLabel(QWidget* widget)
 {
-    return qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget)
-        || qobject_cast<QGroupBox*>(widget);
+    return !qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget)
+        && !qobject_cast<QGroupBox*>(widget) && !qobject_cast<QProgressBar*>(widget);
 }
 
 QString fallbackName(QWidget* widget)
@@ -322,7 +337,7 @@ void nameControl(QWidget* widget)
         return;
     // A caption beside the control names it, and keeps naming it when the
     // language changes the label's text.
-    if (!hasOwnCaption(widget)) {
+    if (takesCaptionLabel(widget)) {
         if (QLabel* label = captionLabel(widget); label && !label->buddy())
             label->setBuddy(widget);
     }

@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QSet>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -116,6 +117,19 @@ private Q_SLOTS:
             if (isControl(widget, w) && !reached.contains(widget))
                 unreached.append(widget->objectName());
         QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(QStringLiteral(", "))));
+    }
+
+    // A page of the ribbon reads as its tab, with the caption as shown.
+    void ribbonPagesReadTheirTab()
+    {
+        ProgramFixture f;
+        f.start();
+        auto* pages = f.find<QTabWidget>("AdvToolBarPager1");
+        QVERIFY(pages);
+        for (int i = 0; i < pages->count(); ++i)
+            QCOMPARE(nameOf(pages->widget(i)),
+                pages->tabText(i).replace(QStringLiteral("&&"), QStringLiteral("&")));
+        QCOMPARE(nameOf(f.find<QWidget>("AdvPageWeb")), QStringLiteral("Web & App"));
     }
 
     void gaugesReadTheirReading()
