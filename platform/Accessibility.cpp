@@ -345,7 +345,12 @@ void nameControl(QWidget* widget)
         widget->setAccessibleName(QString());
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     const QString own = iface ? iface->text(QAccessible::Name).trimmed() : QString();
-    if (!own.isEmpty()) {
+    // Qt falls back on the title of the group a control sits in; its own
+    // tool tip tells more.
+    auto* group = qobject_cast<QGroupBox*>(widget->parentWidget());
+    const bool onlyGroupTitle = group && own == group->title().trimmed()
+        && !plainText(widget->toolTip()).isEmpty() && takesCaptionLabel(widget);
+    if (!own.isEmpty() && !onlyGroupTitle) {
         widget->setProperty(kGivenName, false);
         return;
     }

@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -232,6 +233,7 @@ private Q_SLOTS:
         QTest::newRow("label beside it") << QStringLiteral("label");
         QTest::newRow("nothing: object name") << QStringLiteral("none");
         QTest::newRow("program's own name kept") << QStringLiteral("own");
+        QTest::newRow("tool tip before the group's title") << QStringLiteral("group");
     }
 
     void namesFollowTheirSource()
@@ -240,20 +242,22 @@ private Q_SLOTS:
         ProgramFixture f;
         f.start(); // installs the program's accessibility
         QWidget window;
-        auto* grid = new QGridLayout(&window);
+        auto* group = new QGroupBox(QStringLiteral("Sensore"), &window);
+        auto* grid = new QGridLayout(source == QLatin1String("group") ? group : &window);
         auto* label = new QLabel(QStringLiteral("Intervallo"));
         label->setObjectName(QStringLiteral("LabelInterval"));
         auto* slider = new QSlider;
         slider->setObjectName(QStringLiteral("TrackBar"));
         grid->addWidget(source == QLatin1String("label") ? label : new QWidget, 0, 0);
         grid->addWidget(slider, 0, 1);
-        if (source == QLatin1String("tooltip"))
+        const bool tip = source == QLatin1String("tooltip") || source == QLatin1String("group");
+        if (tip)
             slider->setToolTip(QStringLiteral("Intervallo di lettura"));
         if (source == QLatin1String("own"))
             slider->setAccessibleName(QStringLiteral("Ritardo"));
         Accessibility::nameControls(&window);
 
-        if (source == QLatin1String("tooltip")) {
+        if (tip) {
             QCOMPARE(nameOf(slider), QStringLiteral("Intervallo di lettura"));
             slider->setToolTip(QStringLiteral("Reading interval"));
             QCOMPARE(nameOf(slider), QStringLiteral("Reading interval"));
