@@ -244,7 +244,7 @@ private Q_SLOTS:
         QWidget window;
         auto* group = new QGroupBox(QStringLiteral("Sensore"), &window);
         auto* grid = new QGridLayout(source == QLatin1String("group") ? group : &window);
-        auto* label = new QLabel(QStringLiteral("Intervallo"));
+        auto* label = new QLabel(QStringLiteral("Intervallo"), &window);
         label->setObjectName(QStringLiteral("LabelInterval"));
         auto* slider = new QSlider;
         slider->setObjectName(QStringLiteral("TrackBar"));
