@@ -178,10 +178,10 @@ private Q_SLOTS:
         QFETCH(bool, accessDenied);
         QFETCH(bool, told);
         ProgramFixture f;
-        SimulatedHidController::Spec spec = SimulatedHidController::sensorSpec();
-        spec.openable = accessDenied;
-        spec.accessDenied = accessDenied;
-        const int id = f.hid.plug(spec);
+        auto sensor = SimulatedHidController::sensorSpec();
+        sensor.openable = accessDenied;
+        sensor.accessDenied = accessDenied;
+        const int id = f.hid.plug(sensor);
         f.start();
         TMainForm& main = f.main();
         QCOMPARE(main.RDbutton->text(), QStringLiteral("Start"));
@@ -193,14 +193,14 @@ private Q_SLOTS:
             QCOMPARE(main.statusPanel2->text(), QString());
             return;
         }
-        QCOMPARE(lines.first(), Acquisition::accessDeniedText(spec.info));
-        QVERIFY(lines.first().contains(spec.info.path));
+        QCOMPARE(lines.first(), Acquisition::accessDeniedText(sensor.info));
+        QVERIFY(lines.first().contains(sensor.info.path));
         QCOMPARE(main.statusPanel2->text(), lines.first());
 
         // Once the user may open the node, a start clears the line.
         f.hid.unplug(id);
-        spec.accessDenied = false;
-        f.hid.plug(spec);
+        sensor.accessDenied = false;
+        f.hid.plug(sensor);
         QCOMPARE(main.RDbutton->text(), QStringLiteral("Stop"));
         QCOMPARE(main.statusPanel2->text(), QString());
     }
