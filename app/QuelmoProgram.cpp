@@ -5,6 +5,7 @@
 #include "app/TAboutForm.h"
 #include "app/TEsciForm.h"
 #include "app/TMainForm.h"
+#include "platform/Accessibility.h"
 #include "platform/Clock.h"
 #include "platform/HidController.h"
 #include "sensor/TDispInfoForm.h"
@@ -16,6 +17,7 @@ QuelmoProgram::QuelmoProgram(const PlatformServices& services, const QString& se
     , m_log([clock = services.clock] { return clock->now(); })
     , m_settings(settingsPath, [this](const QString& line) { m_log.logEvent(line); })
 {
+    Accessibility::install();
     m_main = std::make_unique<TMainForm>(m_services, m_log, m_settings);
     TMainForm* main = m_main.get();
 
@@ -48,6 +50,7 @@ QuelmoProgram::~QuelmoProgram() = default;
 
 void QuelmoProgram::start()
 {
+    Accessibility::nameControls(m_main.get());
     m_services.hid->start();
     if (m_main->showAtStart())
         m_main->show();

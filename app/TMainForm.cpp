@@ -128,7 +128,7 @@ void TMainForm::createSubsystems()
         *m_services.hid, m_log, messages, std::move(discoveryControls), std::move(discoveryHooks));
 
     AcquisitionControls acquisitionControls{RDbutton, Inizia1, Termina1, time, statusPanel0, statusPanel1, &Timer1,
-        iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon, AsseOrizAutomatico};
+        iLedPortOpen, TextTrayTemp, TextTrayRH, CheckRHTrayIcon, AsseOrizAutomatico, statusPanel2};
     const HidDevice::ReportHandler reportHandler
         = [this](HidDevice* device, quint8 reportId, const QByteArray& data) {
               guarded([&] { HandleInputReport(device, reportId, data); });

@@ -42,6 +42,14 @@ public:
     virtual const HidDeviceInfo& info() const = 0;
     // Whether the device could be opened with read and write access.
     virtual bool isOpenForReadWrite() const = 0;
+    // Why it could not: the user lacks the access rights to its node (the
+    // udev rule is missing), or anything else (the device went away, it is
+    // held by another program).
+    enum class OpenFailure { None, AccessDenied, Other };
+    virtual OpenFailure openFailure() const
+    {
+        return isOpenForReadWrite() ? OpenFailure::None : OpenFailure::Other;
+    }
     // Output report length the device declares, report id included; 0 when
     // it declares no output report.
     virtual int outputReportLength() const = 0;

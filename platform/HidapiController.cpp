@@ -17,6 +17,8 @@
 #include <mutex>
 #include <thread>
 
+#include <unistd.h>
+
 namespace {
 
 QString fromWide(const wchar_t* text)
@@ -33,6 +35,18 @@ ReportLengths lengthsFromSysfs(const QString& devicePath)
     return parseReportDescriptor(file.readAll());
 }
 
+// hidapi does not keep the reason of a failed open; the node's access
+// rights tell a missing udev rule from a device that went away.
+HidDevice::OpenFailure openFailureOf(hid_device* handle, const QByteArray& node)
+{
+    if (handle)
+        return HidDevice::OpenFailure::None;
+    errno = 0;
+    if (::access(node.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        return HidDevice::OpenFailure::AccessDenied;
+    return HidDevice::OpenFailure::Other;
+}
+
 // State shared between the device object (user-interface thread) and its
 // reading thread; it outlives whichever of the two ends first.
 struct ReaderState {
@@ -45,10 +59,11 @@ struct ReaderState {
 
 class HidapiDevice : public HidDevice {
 public:
-    HidapiDevice(HidDeviceInfo info, hid_device* handle, ReportLengths lengths)
+    HidapiDevice(HidDeviceInfo info, hid_device* handle, ReportLengths lengths, OpenFailure failure)
         : m_info(std::move(info))
         , m_handle(handle)
         , m_lengths(lengths)
+        , m_failure(failure)
     {
     }
 
@@ -61,6 +76,7 @@ public:
 
     const HidDeviceInfo& info() const override { return m_info; }
     bool isOpenForReadWrite() const override { return m_handle != nullptr; }
+    OpenFailure openFailure() const override { return m_failure; }
     int outputReportLength() const override { return m_lengths.output; }
 
     HidWriteResult writeOutputReport(const QByteArray& report) override
@@ -171,6 +187,7 @@ private:
     HidDeviceInfo m_info;
     hid_device* m_handle = nullptr;
     ReportLengths m_lengths;
+    OpenFailure m_failure = OpenFailure::None;
     ReportHandler m_handler;
     std::shared_ptr<ReaderState> m_state;
     std::thread m_reader;
@@ -244,6 +261,8 @@ std::unique_ptr<HidDevice> HidapiController::checkOut(int index)
     if (index < 0 || index >= m_devices.size())
         return nullptr;
     const HidDeviceInfo& info = m_devices.at(index);
-    hid_device* handle = hid_open_path(info.path.toLocal8Bit().constData());
-    return std::make_unique<HidapiDevice>(info, handle, lengthsFromSysfs(info.path));
+    const QByteArray node = info.path.toLocal8Bit();
+    hid_device* handle = hid_open_path(node.constData());
+    return std::make_unique<HidapiDevice>(
+        info, handle, lengthsFromSysfs(info.path), openFailureOf(handle, node));
 }

@@ -1,5 +1,6 @@
 #include "Led.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -15,6 +16,10 @@ void Led::setActive(bool active)
         return;
     m_active = active;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Led::paintEvent(QPaintEvent*)

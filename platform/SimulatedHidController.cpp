@@ -32,7 +32,17 @@ public:
     }
 
     const HidDeviceInfo& info() const override { return m_device->spec.info; }
-    bool isOpenForReadWrite() const override { return m_device->spec.openable && m_device->plugged; }
+    bool isOpenForReadWrite() const override
+    {
+        return m_device->spec.openable && !m_device->spec.accessDenied && m_device->plugged;
+    }
+    OpenFailure openFailure() const override
+    {
+        if (isOpenForReadWrite())
+            return OpenFailure::None;
+        const bool denied = m_device->spec.accessDenied && m_device->plugged;
+        return denied ? OpenFailure::AccessDenied : OpenFailure::Other;
+    }
     int outputReportLength() const override { return m_device->spec.outputReportLength; }
 
     HidWriteResult writeOutputReport(const QByteArray& report) override

@@ -20,6 +20,8 @@ public:
     struct Spec {
         HidDeviceInfo info;
         bool openable = true;
+        // Not openable because the user lacks the rights to the device node.
+        bool accessDenied = false;
         int outputReportLength = 65;
     };
 

@@ -1,5 +1,6 @@
 #include "TextTrayIcon.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QIcon>
 #include <QMenu>
@@ -30,6 +31,8 @@ void TextTrayIcon::setText(const QString& text)
         return;
     m_text = text;
     refresh();
+    QAccessibleValueChangeEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TextTrayIcon::setHint(const QString& hint)

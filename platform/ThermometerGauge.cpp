@@ -1,5 +1,6 @@
 #include "ThermometerGauge.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
@@ -43,6 +44,8 @@ void ThermometerGauge::setValue(double value)
     m_lowPeak = std::min(m_lowPeak, value);
     m_highPeak = std::max(m_highPeak, value);
     update();
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ThermometerGauge::setPeaks(double low, double high)

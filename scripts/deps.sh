@@ -12,7 +12,7 @@ packages=(
     fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(python3-aiosmtpd libbenchmark-dev xvfb xauth openssl)
+    packages+=(python3-aiosmtpd libbenchmark-dev xvfb xauth openssl desktop-file-utils)
 fi
 
 missing=()

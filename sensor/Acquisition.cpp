@@ -41,10 +41,32 @@ void Acquisition::RDbuttonClick()
     m_log.logEvent(QStringLiteral("currentdevice=") + QString::number(index));
     if (CurrentDevice)
         CurrentDevice->detachReportHandler();
-    if (m_controls.RDbutton->text() == QLatin1String("Start") && CurrentDevice && CurrentDevice->isOpenForReadWrite())
+    const bool starting = m_controls.RDbutton->text() == QLatin1String("Start");
+    if (starting && CurrentDevice && CurrentDevice->isOpenForReadWrite()) {
         start();
-    else
-        stop();
+        return;
+    }
+    stop();
+    if (starting && CurrentDevice
+        && CurrentDevice->openFailure() == HidDevice::OpenFailure::AccessDenied)
+        tellAccessDenied(CurrentDevice->info());
+}
+
+QString Acquisition::accessDeniedText(const HidDeviceInfo& info)
+{
+    return QStringLiteral(
+        "%1: no read and write access to %2, the udev rule 70-quelmo-sensor.rules is missing")
+        .arg(info.product, info.path);
+}
+
+void Acquisition::tellAccessDenied(const HidDeviceInfo& info)
+{
+    const QString text = accessDeniedText(info);
+    m_log.logEvent(text);
+    if (m_controls.messagePanel) {
+        m_controls.messagePanel->setText(text);
+        m_controls.messagePanel->setToolTip(text);
+    }
 }
 
 void Acquisition::start()
@@ -52,6 +74,11 @@ void Acquisition::start()
     const AcquisitionControls& c = m_controls;
     m_log.logEvent(QStringLiteral("started"));
     CurrentDevice->attachReportHandler(m_hooks.reportHandler);
+    // A refusal told before is over once a start succeeds.
+    if (c.messagePanel && c.messagePanel->text() == accessDeniedText(CurrentDevice->info())) {
+        c.messagePanel->clear();
+        c.messagePanel->setToolTip({});
+    }
     c.RDbutton->setText(QStringLiteral("Stop"));
     c.RDbutton->setToolTip(m_messages.strsStopAcq);
     m_hooks.clearMemo();

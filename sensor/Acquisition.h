@@ -32,6 +32,7 @@ struct AcquisitionControls {
     TextTrayIcon* TextTrayRH = nullptr;
     QAbstractButton* CheckRHTrayIcon = nullptr;
     QAbstractButton* AsseOrizAutomatico = nullptr;
+    QLabel* messagePanel = nullptr; // status bar panel 2
 };
 
 struct AcquisitionHooks {
@@ -56,6 +57,9 @@ public:
 
     // " 1h 2m 5s ": the time since the start, each part truncated.
     static QString elapsedText(qint64 milliseconds);
+    // The one line, in the log and the status bar, for a sensor that is
+    // listed but whose node the user may not open.
+    static QString accessDeniedText(const HidDeviceInfo& info);
 
     // The device that the last Start or Stop took; null once released.
     QPointer<HidDevice> CurrentDevice;
@@ -66,6 +70,7 @@ public:
 private:
     void start();
     void stop();
+    void tellAccessDenied(const HidDeviceInfo& info);
 
     EventLog& m_log;
     const Clock& m_clock;

@@ -1,9 +1,37 @@
 #include "SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// The file holds passwords in clear text: it is made readable by its owner
+// only, and a file an earlier version left open to others is closed again.
+void syncPrivately(QSettings& settings)
+{
+#ifdef Q_OS_UNIX
+    const mode_t previous = ::umask(077);
+    settings.sync();
+    ::umask(previous);
+    const QString path = settings.fileName();
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther
+        | QFileDevice::ExeOther;
+    if (QFileInfo::exists(path) && (QFile::permissions(path) & others))
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#else
+    settings.sync();
+#endif
+}
+
+} // namespace
 
 SettingsStore::SettingsStore(QString path, Log log)
     : m_path(path.isEmpty() ? standardPath() : std::move(path))
@@ -104,7 +132,7 @@ SettingsStore::Session::Session(Session&& other) noexcept = default;
 SettingsStore::Session::~Session()
 {
     if (m_settings)
-        m_settings->sync();
+        syncPrivately(*m_settings);
 }
 
 bool SettingsStore::Session::contains(const Settings::Value& value) const

@@ -163,6 +163,48 @@ private Q_SLOTS:
         QCOMPARE(main.statusPanel0->text(), QStringLiteral("Stato: Connesso"));
     }
 
+    // A sensor listed but refused for lack of rights says so once, naming
+    // the udev rule; any other failure to open only stops.
+    void openFailureIsTold_data()
+    {
+        QTest::addColumn<bool>("accessDenied");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("no rights to the node") << true << true;
+        QTest::newRow("other failure") << false << false;
+    }
+
+    void openFailureIsTold()
+    {
+        QFETCH(bool, accessDenied);
+        QFETCH(bool, told);
+        ProgramFixture f;
+        auto sensor = SimulatedHidController::sensorSpec();
+        sensor.openable = accessDenied;
+        sensor.accessDenied = accessDenied;
+        const int id = f.hid.plug(sensor);
+        f.start();
+        TMainForm& main = f.main();
+        QCOMPARE(main.RDbutton->text(), QStringLiteral("Start"));
+        QVERIFY(!f.hid.hasReportHandler(id));
+        QCOMPARE(f.logMessages().filter(QStringLiteral("stopped")).size(), 1);
+        const QStringList lines = f.logMessages().filter(QStringLiteral("70-quelmo-sensor.rules"));
+        QCOMPARE(lines.size(), told ? 1 : 0);
+        if (!told) {
+            QCOMPARE(main.statusPanel2->text(), QString());
+            return;
+        }
+        QCOMPARE(lines.first(), Acquisition::accessDeniedText(sensor.info));
+        QVERIFY(lines.first().contains(sensor.info.path));
+        QCOMPARE(main.statusPanel2->text(), lines.first());
+
+        // Once the user may open the node, a start clears the line.
+        f.hid.unplug(id);
+        sensor.accessDenied = false;
+        f.hid.plug(sensor);
+        QCOMPARE(main.RDbutton->text(), QStringLiteral("Stop"));
+        QCOMPARE(main.statusPanel2->text(), QString());
+    }
+
     void elapsedTimeAndCountdown()
     {
         Running r;
