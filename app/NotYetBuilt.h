@@ -15,7 +15,6 @@ inline void applyHorizontalAxis() {}
 inline void updateChartTitle() {}
 inline void showHumiditySeries(bool) {}
 inline void intervalCorrection() {}
-inline void uploadReading() {}
 inline void evaluateAlarms() {}
 
 } // namespace NotYetBuilt

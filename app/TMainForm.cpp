@@ -3,6 +3,7 @@
 #include "app/NotYetBuilt.h"
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
+#include "notify/WebServiceClient.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
@@ -117,6 +118,16 @@ void TMainForm::createSubsystems()
     };
     m_acquisition = std::make_unique<Acquisition>(
         m_log, *m_services.clock, messages, std::move(acquisitionControls), std::move(acquisitionHooks));
+
+    WebServiceControls webControls{this, WebUsername, WebPassword, btnLogin, shStatoLogin,
+        ProgressBarLogin, &TimerProgressBarLogin, CodiceSens, btnVerifica, shStatoSens, chkSendWeb,
+        chkAbilitaPush};
+    WebServiceHooks webHooks{
+        {}, // the alarm limits in effect; 35 and 10 until the alarm window gives them
+        [this](const std::function<void()>& handler) { guarded(handler); },
+    };
+    m_webService = std::make_unique<WebServiceClient>(m_log, m_settings, *m_services.dialogs,
+        messages, std::move(webControls), std::move(webHooks));
 }
 
 void TMainForm::wireHandlers()
@@ -135,6 +146,13 @@ void TMainForm::wireHandlers()
         if (m_deviceWindow)
             m_services.dialogs->execModal(*m_deviceWindow);
     });
+    onClick(btnLogin, [this] { m_webService->btnLoginClick(); });
+    onClick(btnVerifica, [this] { m_webService->btnVerificaClick(); });
+    onClick(chkSendWeb, [this] { m_webService->chkSendWebClick(); });
+    connect(CodiceSens, &QComboBox::editTextChanged, this,
+        [this] { guarded([this] { m_webService->CodiceSensChange(); }); });
+    connect(&TimerProgressBarLogin, &QTimer::timeout, this,
+        [this] { guarded([this] { m_webService->TimerProgressBarLoginTimer(); }); });
     connect(cmbGradi, &QComboBox::currentIndexChanged, this,
         [this] { guarded([this] { m_readout->cmbGradiChange(reading); }); });
 
@@ -244,6 +262,14 @@ void TMainForm::FormCreate()
     TextTrayRH->setVisible(false);
 
     NotYetBuilt::readSettings();
+    // The last steps of the settings read: the web page's stored values,
+    // then the start-up login (which logs out when a field is empty).
+    {
+        const SettingsStore::Session session = m_settings.open();
+        if (session.isOpen())
+            m_webService->readSettings(session);
+    }
+    m_webService->btnLoginClick();
     TimerAttesaAllarme.start();
     if (ChkAutoUpdate->isChecked())
         TimerAutoUpdate.start();
@@ -285,8 +311,14 @@ void TMainForm::HandleInputReport(HidDevice* /*device*/, quint8 /*reportId*/, co
     if (acquisition.FirstReport)
         firstReport(report);
 
-    NotYetBuilt::uploadReading();
+    if (m_webService->uploadWanted())
+        m_webService->UploadReading(reading);
     NotYetBuilt::evaluateAlarms();
+}
+
+void TMainForm::SendPushNotification()
+{
+    m_webService->SendPushNotification(reading);
 }
 
 void TMainForm::firstReport(const InputReport& report)
@@ -382,6 +414,11 @@ bool TMainForm::FormCloseQuery()
 void TMainForm::FormClose()
 {
     NotYetBuilt::saveSettings();
+    {
+        SettingsStore::Session session = m_settings.open();
+        if (session.isOpen())
+            m_webService->saveSettings(session);
+    }
     NotYetBuilt::saveAlarmSettings();
     m_log.logEvent(QStringLiteral("Exit"));
 }

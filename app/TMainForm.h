@@ -41,6 +41,7 @@ class TEsciForm;
 class TTurnOffForm;
 class TextTrayIcon;
 class ThermometerGauge;
+class WebServiceClient;
 
 // The main window: hosts every control of daily use and owns the program's
 // process-wide state. The road of one sensor report is HandleInputReport.
@@ -61,6 +62,8 @@ public:
     bool showAtStart() const { return m_showAtStart; }
 
     void HandleInputReport(HidDevice* device, quint8 reportId, const QByteArray& data);
+    // The push request of an alarm, with the latest reading.
+    void SendPushNotification();
 
     void MostraFinestra1Click();
     void TextTrayRHDblClick();
@@ -210,6 +213,7 @@ public:
     DeviceDiscovery& discovery() { return *m_discovery; }
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
+    WebServiceClient& webService() { return *m_webService; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -258,6 +262,7 @@ private:
     std::unique_ptr<DeviceDiscovery> m_discovery;
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
+    std::unique_ptr<WebServiceClient> m_webService;
 };
 
 #include "platform/ErrorBoundary.h"
