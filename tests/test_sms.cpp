@@ -142,6 +142,8 @@ private Q_SLOTS:
             << QStringLiteral("http://h/a+b c?t=+") << QStringLiteral("http://h/a%2Bb%20c?t=+");
         QTest::newRow("only the first question mark splits")
             << QStringLiteral("http://h/p?a=+?b=+") << QStringLiteral("http://h/p?a=+?b=+");
+        QTest::newRow("DEL with the control characters")
+            << QStringLiteral("http://h/p?t=a\x7F") << QStringLiteral("http://h/p?t=a%7F");
         QTest::newRow("four-byte character") << QStringLiteral("http://h/p?t=\U0001F600")
                                              << QStringLiteral("http://h/p?t=%F0%9F%98%80");
     }
