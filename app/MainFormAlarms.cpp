@@ -3,6 +3,7 @@
 // link to the alarm window.
 
 #include "alarms/ProgramLaunch.h"
+#include "notify/WebServiceClient.h"
 #include "alarms/TTurnOffForm.h"
 #include "TMainForm.h"
 
@@ -93,7 +94,7 @@ void TMainForm::EvaluateAlarms()
     in.emailBusy = NotYetBuilt::emailBusy();
     in.smsAlarm = switches.smsAlarm;
     in.pushAlarm = chkAbilitaPush->isChecked() && chkSendWeb->isChecked();
-    in.serverEnabled = NotYetBuilt::sendToServerEnabled();
+    in.serverEnabled = m_webService->SendToServerEnabled();
     in.popUp = MostraPopUp->isChecked();
     in.emailOnReturn = switches.emailOnReturn;
     in.startProgram = switches.startProgram;
@@ -110,7 +111,7 @@ void TMainForm::EvaluateAlarms()
     if (actions.sendSms)
         NotYetBuilt::sendSms();
     if (actions.sendPush)
-        NotYetBuilt::sendPushNotification();
+        SendPushNotification();
     if (actions.showBalloon)
         ShowAlarmBalloon(actions.balloon.title, actions.balloon.text);
     if (actions.startProgram)

@@ -1,3 +1,4 @@
+#include "notify/WebServiceClient.h"
 #include "readings/HistoryChart.h"
 #include "readings/MeasurementLog.h"
 #include "MainSettings.h"
@@ -143,7 +144,7 @@ void MainSettings::readValues(const SettingsStore::Session& session)
 void MainSettings::applyValues()
 {
     TMainForm& f = m_form;
-    NotYetBuilt::btnLoginClick();
+    f.webService().btnLoginClick();
     f.readout().ApplyTrayIcons();
     HistoryChart& chart = f.chart();
     chart.ApplyHorizontalAxis();

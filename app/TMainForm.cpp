@@ -7,6 +7,7 @@
 #include "app/TAboutForm.h"
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
+#include "notify/WebServiceClient.h"
 #include "platform/Clock.h"
 #include "platform/ColourSelector.h"
 #include "platform/Dialogs.h"
@@ -178,6 +179,16 @@ void TMainForm::createSubsystems()
     helpHooks.language = [this] { return language; };
     helpHooks.saveAllSettings = [this] { saveAllSettings(); };
     m_help = std::make_unique<HelpCommands>(m_services, m_log, messages, this, std::move(helpHooks));
+
+    WebServiceControls webControls{this, WebUsername, WebPassword, btnLogin, shStatoLogin,
+        ProgressBarLogin, &TimerProgressBarLogin, CodiceSens, btnVerifica, shStatoSens, chkSendWeb,
+        chkAbilitaPush};
+    WebServiceHooks webHooks{
+        [this] { return UploadLimits{alarmLimits.Tmax, alarmLimits.Tmin}; },
+        [this](const std::function<void()>& handler) { guarded(handler); },
+    };
+    m_webService = std::make_unique<WebServiceClient>(m_log, m_settings, *m_services.dialogs,
+        messages, std::move(webControls), std::move(webHooks));
 }
 
 void TMainForm::wireHandlers()
@@ -204,6 +215,13 @@ void TMainForm::wireHandlers()
     onClick(AdvBtnServizio, [this] { m_help->AdvBtnServizioClick(); });
     connect(&TimerAutoUpdate, &QTimer::timeout, this,
         [this] { guarded([this] { m_help->TimerAutoUpdateTimer(TimerAutoUpdate); }); });
+    onClick(btnLogin, [this] { m_webService->btnLoginClick(); });
+    onClick(btnVerifica, [this] { m_webService->btnVerificaClick(); });
+    onClick(chkSendWeb, [this] { m_webService->chkSendWebClick(); });
+    connect(CodiceSens, &QComboBox::editTextChanged, this,
+        [this] { guarded([this] { m_webService->CodiceSensChange(); }); });
+    connect(&TimerProgressBarLogin, &QTimer::timeout, this,
+        [this] { guarded([this] { m_webService->TimerProgressBarLoginTimer(); }); });
     connect(cmbGradi, &QComboBox::currentIndexChanged, this,
         [this] { guarded([this] { m_readout->cmbGradiChange(reading); }); });
     connect(
@@ -415,8 +433,14 @@ void TMainForm::HandleInputReport(
     if (acquisition.FirstReport)
         firstReport(report);
 
-    NotYetBuilt::uploadReading();
+    if (m_webService->uploadWanted())
+        m_webService->UploadReading(reading);
     EvaluateAlarms();
+}
+
+void TMainForm::SendPushNotification()
+{
+    m_webService->SendPushNotification(reading);
 }
 
 void TMainForm::firstReport(const InputReport& report)

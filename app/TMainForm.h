@@ -49,6 +49,7 @@ class TEsciForm;
 class TTurnOffForm;
 class TextTrayIcon;
 class ThermometerGauge;
+class WebServiceClient;
 
 // The main window: hosts every control of daily use and owns the program's
 // process-wide state. The road of one sensor report is HandleInputReport.
@@ -71,6 +72,8 @@ public:
     bool showAtStart() const { return m_showAtStart; }
 
     void HandleInputReport(HidDevice* device, quint8 reportId, const QByteArray& data);
+    // The push request of an alarm, with the latest reading.
+    void SendPushNotification();
 
     void MostraFinestra1Click();
     void TextTrayRHDblClick();
@@ -238,6 +241,7 @@ public:
     MainSettings& mainSettings() { return *m_mainSettings; }
     MeasurementLog& measurementLog() const { return *m_measurementLog; }
     HistoryChart& chart() { return *m_chart; }
+    WebServiceClient& webService() { return *m_webService; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -296,6 +300,7 @@ private:
     std::unique_ptr<MainSettings> m_mainSettings;
     std::unique_ptr<MeasurementLog> m_measurementLog;
     std::unique_ptr<HistoryChart> m_chart;
+    std::unique_ptr<WebServiceClient> m_webService;
 };
 
 #include "platform/ErrorBoundary.h"

@@ -51,6 +51,10 @@ inline constexpr Value invia_push{"invia_push", Kind::Boolean, 0};
 inline constexpr Value Allarme_email{"Allarme_email", Kind::Boolean, 0};
 // The update server's address, under which the control file lives.
 inline constexpr Value UpdateServer{"UpdateServer", Kind::Text, 0, "http://update.quelmo.example"};
+// Base addresses of the monitoring web service and of the SMS gateway, read
+// each time a request is built, so that the program can be pointed elsewhere.
+inline constexpr Value ServiceBase{"ServiceBase", Kind::Text, 0, "http://service.quelmo.example"};
+inline constexpr Value SmsGatewayBase{"SmsGatewayBase", Kind::Text, 0, "http://sms.quelmo.example"};
 } // namespace Values
 
 } // namespace Settings

@@ -79,10 +79,16 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.settingsPath()));
         f.start();
         const TMainForm& main = f.main();
-        // The apply step runs the auto-save handlers, which log their state.
-        QCOMPARE(logFrom(f, QStringLiteral("Reading setting..."), 5),
+        // The apply step logs out of the web service (no credentials) and runs
+        // the auto-save handlers, which log their state.
+        const QStringList reading = logFrom(f, QStringLiteral("Reading setting..."), 100);
+        const qsizetype read = reading.indexOf(QStringLiteral("Setting read"));
+        QVERIFY(read > 3);
+        QCOMPARE(reading.mid(0, 3),
             (QStringList{QStringLiteral("Reading setting..."), QStringLiteral("o ") + f.settingsPath(),
-                QStringLiteral("AutoSave time 1"), QStringLiteral("AutoSave 0"), QStringLiteral("Setting read")}));
+                QStringLiteral("Logout")}));
+        QCOMPARE(reading.mid(read - 2, 3),
+            (QStringList{QStringLiteral("AutoSave time 1"), QStringLiteral("AutoSave 0"), QStringLiteral("Setting read")}));
         QCOMPARE(main.cmdLingua->currentIndex(), 1);
         QCOMPARE(main.cmbGradi->currentIndex(), 0);
         for (const QAbstractButton* on : std::initializer_list<const QAbstractButton*>{
@@ -329,9 +335,11 @@ private Q_SLOTS:
         writeFile(f.tempPath() + QStringLiteral("/blocked"), "x");
         f.setSettingsPath(f.tempPath() + QStringLiteral("/blocked/Quelmo.conf"));
         f.start();
-        QCOMPARE(logFrom(f, QStringLiteral("Reading setting..."), 4),
-            (QStringList{QStringLiteral("Reading setting..."), QStringLiteral("AutoSave time 1"),
-                QStringLiteral("AutoSave 0"), QStringLiteral("Setting read")}));
+        const QStringList reading = logFrom(f, QStringLiteral("Reading setting..."), 100);
+        QCOMPARE(reading.value(1), QStringLiteral("Logout")); // no "o " line
+        const qsizetype read = reading.indexOf(QStringLiteral("Setting read"));
+        QCOMPARE(reading.mid(read - 2, 3),
+            (QStringList{QStringLiteral("AutoSave time 1"), QStringLiteral("AutoSave 0"), QStringLiteral("Setting read")}));
         QCOMPARE(f.main().TrackBarRitardo->value(), 2);
         f.main().chkTemp->click();
         exitThroughTheExitWindow(f);
