@@ -5,6 +5,10 @@
 #include "app/MainSettings.h"
 #include "app/NotYetBuilt.h"
 #include "app/TAboutForm.h"
+#include "notify/HttpGet.h"
+#include "notify/RequestPool.h"
+#include "app/UpdateWizard.h"
+#include "app/Updater.h"
 #include "app/TEsciForm.h"
 #include "log/EventLog.h"
 #include "notify/WebServiceClient.h"
@@ -97,6 +101,28 @@ void TMainForm::setTurnOffWindow(TTurnOffForm* window)
     m_turnOffWindow = window;
 }
 
+void TMainForm::createUpdater()
+{
+    m_updateRequests = new RequestPool(this);
+    Updater::Fetch fetch = [this](const QString& url, qsizetype maxBytes,
+                               std::function<void(bool, const QByteArray&, const QString&)> done) {
+        HttpLimits limits;
+        limits.maxBytes = maxBytes;
+        limits.totalMs = maxBytes > Updater::ControlFileLimit ? 600000 : 20000;
+        m_updateRequests->start(url, limits,
+            [done](const HttpAnswer& answer) { done(answer.ok, answer.body, answer.error); });
+    };
+    m_updater = std::make_unique<Updater>(std::move(fetch), *m_services.shell, fileVersion());
+    m_updateWizard = new UpdateWizard(*m_updater, *m_services.dialogs, this);
+}
+
+QString TMainForm::updateServer() const
+{
+    const auto session = m_settings.open();
+    const auto stored = session.isOpen() ? session.readText(Settings::Values::UpdateServer) : std::nullopt;
+    return stored.value_or(QString::fromLatin1(Settings::Values::UpdateServer.textDefault));
+}
+
 void TMainForm::saveAllSettings()
 {
     m_mainSettings->SaveSettings();
@@ -175,9 +201,24 @@ void TMainForm::createSubsystems()
         reportHandler);
     m_mainSettings = std::make_unique<MainSettings>(*this, m_settings, m_log);
 
+    createUpdater();
     HelpHooks helpHooks;
     helpHooks.language = [this] { return language; };
     helpHooks.saveAllSettings = [this] { saveAllSettings(); };
+    helpHooks.runUpdateWizard = [this] {
+        m_updateWizard->setItalian(language == Language::Italian);
+        m_updater->setServer(updateServer());
+        m_updater->setLogFile(m_log.updateLogPath());
+        m_services.dialogs->execModal(*m_updateWizard);
+    };
+    helpHooks.checkForUpdate = [this](std::function<void(bool)> answer) {
+        m_updater->setServer(updateServer());
+        m_updater->setLogFile(m_log.updateLogPath());
+        m_updater->check([answer](const Updater::Result& result) {
+            answer(result.outcome == Updater::Outcome::NewVersion);
+        });
+    };
+    helpHooks.startBackgroundUpdate = [this] { m_updater->startBackgroundUpdate(); };
     m_help = std::make_unique<HelpCommands>(m_services, m_log, messages, this, std::move(helpHooks));
 
     WebServiceControls webControls{this, WebUsername, WebPassword, btnLogin, shStatoLogin,

@@ -17,6 +17,9 @@ class Acquisition;
 struct AlarmWindowLinks;
 class DeviceDiscovery;
 class HelpCommands;
+class RequestPool;
+class Updater;
+class UpdateWizard;
 class EventLog;
 class HidDevice;
 class HistoryChart;
@@ -237,6 +240,8 @@ public:
     Acquisition& acquisition() { return *m_acquisition; }
     LiveReadout& readout() { return *m_readout; }
     HelpCommands& help() { return *m_help; }
+    Updater& updater() { return *m_updater; }
+    UpdateWizard& updateWizard() { return *m_updateWizard; }
     SensorCommands& sensorCommands() { return *m_sensorCommands; }
     MainSettings& mainSettings() { return *m_mainSettings; }
     MeasurementLog& measurementLog() const { return *m_measurementLog; }
@@ -265,6 +270,8 @@ private:
     void FormClose();
     void FormResize();
     void saveAllSettings();
+    void createUpdater();
+    QString updateServer() const;
     void UpdateStrings();
     void UpdateChartTitle();
     void updateClockPanel();
@@ -296,6 +303,9 @@ private:
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
     std::unique_ptr<HelpCommands> m_help;
+    RequestPool* m_updateRequests = nullptr;
+    std::unique_ptr<Updater> m_updater;
+    UpdateWizard* m_updateWizard = nullptr;
     std::unique_ptr<SensorCommands> m_sensorCommands;
     std::unique_ptr<MainSettings> m_mainSettings;
     std::unique_ptr<MeasurementLog> m_measurementLog;

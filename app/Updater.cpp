@@ -42,7 +42,7 @@ void Updater::check(std::function<void(const Result&)> done)
     const QString url = Update::controlFileUrl(m_server);
     log(QStringLiteral("check ") + url);
     QPointer<Updater> self(this);
-    m_fetch(url, [self, done](bool ok, const QByteArray& body, const QString& error) {
+    m_fetch(url, ControlFileLimit, [self, done](bool ok, const QByteArray& body, const QString& error) {
         if (!self)
             return;
         const Result result = evaluate(ok, body, error, self->m_currentVersion);
@@ -69,7 +69,7 @@ void Updater::startBackgroundUpdate(std::function<void(bool, const QString&)> do
     const QString url = m_last.packageUrl;
     log(QStringLiteral("download ") + url);
     QPointer<Updater> self(this);
-    m_fetch(url, [self, url, done](bool ok, const QByteArray& body, const QString& error) {
+    m_fetch(url, PackageLimit, [self, url, done](bool ok, const QByteArray& body, const QString& error) {
         if (!self)
             return;
         QString text = error;

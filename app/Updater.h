@@ -20,8 +20,12 @@ class Updater : public QObject
 public:
     // Fetches one address in the background and answers on the
     // user-interface thread.
-    using Fetch = std::function<void(const QString& url,
+    // maxBytes bounds what is read of the answer.
+    using Fetch = std::function<void(const QString& url, qsizetype maxBytes,
         std::function<void(bool ok, const QByteArray& body, const QString& error)> done)>;
+
+    static constexpr qsizetype ControlFileLimit = 64 * 1024;
+    static constexpr qsizetype PackageLimit = qsizetype(512) * 1024 * 1024;
 
     enum class Outcome { NewVersion, NoNewVersion, NoUpdateOnServer, CannotConnect };
     struct Result

@@ -3,9 +3,13 @@
 #include "app/HelpCommands.h"
 #include "app/TAboutForm.h"
 #include "app/UpdateInfo.h"
+#include "app/UpdateWizard.h"
+#include "fixture/TestHttpServer.h"
 #include "i18n/MainMessages.h"
 #include "log/EventLog.h"
 
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -204,6 +208,83 @@ private Q_SLOTS:
     {
         QCOMPARE(Update::controlFileUrl(QStringLiteral("http://update.quelmo.example/")),
             QStringLiteral("http://update.quelmo.example/Quelmo_update/_update_project.INF"));
+    }
+
+    void updateCheckAgainstTheServer_data()
+    {
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<bool>("newer");
+        QTest::newRow("newer") << QStringLiteral("1.0.1.0") << true << true;
+        QTest::newRow("same") << QStringLiteral("1.0.0.0") << true << false;
+        QTest::newRow("older") << QStringLiteral("0.9.9.9") << true << false;
+        QTest::newRow("unreachable") << QString() << false << false;
+    }
+    void updateCheckAgainstTheServer()
+    {
+        QFETCH(QString, offered);
+        QFETCH(bool, reachable);
+        QFETCH(bool, newer);
+        TestHttpServer server;
+        QVERIFY(server.isRunning());
+        const QString package = QStringLiteral("/Quelmo_update/quelmo_update.deb");
+        server.answer(QStringLiteral("/Quelmo_update/_update_project.INF"), 200,
+            QStringLiteral("[Update]\nVersion=%1\nPackage=%2%3\nWhatsNew=Better.\n")
+                .arg(offered, server.base(), package),
+            QStringLiteral("text/plain"));
+        server.answer(package, 200, QStringLiteral("package bytes"), QStringLiteral("application/octet-stream"));
+
+        ProgramFixture f;
+        f.storeSetting(QStringLiteral("UpdateServer"),
+            reachable ? server.base() : QStringLiteral("http://127.0.0.1:%1").arg(TestHttpServer::refusedPort()));
+        f.start();
+        f.main().TimerAutoUpdate.stop();
+        f.main().help().TimerAutoUpdateTimer(f.main().TimerAutoUpdate);
+        QCOMPARE(f.main().TimerAutoUpdate.interval(), 604800000);
+        QVERIFY(f.logMessages().contains(QStringLiteral("Autoupdate check")));
+        if (newer) {
+            QTRY_VERIFY_WITH_TIMEOUT(f.logMessages().contains(QStringLiteral("Autoupdate NewVersionAvailable")), 15000);
+            QCOMPARE(f.dialogs.messages.value(0).text, QStringLiteral("Aggiornamento Software disponibile..."));
+            // The package is fetched in the background and handed to the desktop.
+            QTRY_VERIFY_WITH_TIMEOUT(!f.shell.calls.isEmpty(), 15000);
+            QCOMPARE(f.shell.calls.first().what, QStringLiteral("document"));
+            QVERIFY(f.shell.calls.first().target.endsWith(QStringLiteral("quelmo_update.deb")));
+        } else {
+            // The answer comes and shows nothing.
+            QTRY_VERIFY_WITH_TIMEOUT(QFile(f.program->log().updateLogPath()).size() > 0
+                    && QString::fromLocal8Bit([&] {
+                           QFile log(f.program->log().updateLogPath());
+                           log.open(QIODevice::ReadOnly);
+                           return log.readAll();
+                       }())
+                           .contains(QStringLiteral("answer: ")),
+                15000);
+            QVERIFY(f.dialogs.messages.isEmpty());
+            QVERIFY(!f.logMessages().contains(QStringLiteral("Autoupdate NewVersionAvailable")));
+        }
+    }
+
+    void updateWizardReportsTheOutcome()
+    {
+        TestHttpServer server;
+        server.answer(QStringLiteral("/Quelmo_update/_update_project.INF"), 200,
+            QStringLiteral("[Update]\nVersion=1.0.0.0\nPackage=x\n"), QStringLiteral("text/plain"));
+        ProgramFixture f;
+        f.storeSetting(QStringLiteral("UpdateServer"), server.base());
+        f.start();
+        f.main().cmdLingua->setCurrentIndex(0); // English
+        f.main().language = Language::English;
+        QString shown;
+        f.dialogs.modalScripts.push_back([&](QDialog& window) {
+            auto& wizard = static_cast<UpdateWizard&>(window);
+            QCOMPARE(wizard.Message->text(), QStringLiteral("Press start to start checking for available application updates ..."));
+            wizard.StartButton->click();
+            QTRY_COMPARE_WITH_TIMEOUT(wizard.Message->text(), QStringLiteral("No new version available."), 15000);
+            shown = wizard.Message->text();
+        });
+        f.main().AdvBtnUpdate->click();
+        QCOMPARE(shown, QStringLiteral("No new version available."));
+        QVERIFY(f.logMessages().contains(QStringLiteral("Update wizard")));
     }
 
     void updateTimerOnlyWithTheOption()
