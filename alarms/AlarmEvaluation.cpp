@@ -76,15 +76,10 @@ AlarmActions evaluateAlarms(
 
     const bool returned = (state.PrevTempAlarm || state.PrevRhAlarm) && !alarm;
     if (returned && in.emailOnReturn) {
-        // One SMTP client serves the whole program: a return e-mail that
-        // finds a send running is dropped, and the balloon does not claim
-        // that it went out.
-        if (in.emailBusy) {
-            actions.returnEmailDropped = true;
-        } else {
-            actions.sendReturnEmail = true;
-            state.AlarmWait = true;
-        }
+        // A return e-mail that finds a send running waits in the e-mail
+        // channel's queue and goes next: it is never dropped.
+        actions.sendReturnEmail = true;
+        state.AlarmWait = true;
         if (in.popUp) {
             actions.showReturnBalloon = true;
             actions.returnBalloon.text = texts.strsValoriRange;

@@ -86,7 +86,6 @@ struct AlarmActions
     bool startProgram = false;
     bool sendReturnEmail = false;
     // A return e-mail was due while another send was running; it is dropped.
-    bool returnEmailDropped = false;
     bool showReturnBalloon = false;
     AlarmBalloon returnBalloon;
     bool showCountdown = false;

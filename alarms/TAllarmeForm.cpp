@@ -1,7 +1,6 @@
 #include "TAllarmeForm.h"
 
 #include "alarms/AlarmFields.h"
-#include "app/NotYetBuilt.h"
 #include "log/EventLog.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorBoundary.h"
@@ -21,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -347,8 +347,9 @@ QWidget* TAllarmeForm::buildSmsPage()
     lblNumChar = label("lblNumChar", QString());
     InviaSMS = named(new QPushButton(QStringLiteral("Invia SMS di prova")), "InviaSMS");
     btnCreditoSMS = named(new QPushButton(QStringLiteral("Credito SMS")), "btnCreditoSMS");
-    WebBrowser1 = named(new QFrame, "WebBrowser1");
-    WebBrowser1->setFrameShape(QFrame::StyledPanel);
+    // The gateway's answer, or the error of a failed request.
+    WebBrowser1 = named(new QTextBrowser, "WebBrowser1");
+    WebBrowser1->setReadOnly(true);
     WebBrowser1->setMinimumHeight(60);
 
     int row = 0;
@@ -468,6 +469,8 @@ const TAllarmeForm::LimitField* TAllarmeForm::limitField(const QObject* edit) co
 
 void TAllarmeForm::FormCreate()
 {
+    if (m_links.pagesBuilt)
+        m_links.pagesBuilt(*this);
     log(QStringLiteral("Alarm setting"));
     UpdateStrings();
     AdvOfSel_htipo_emailok->setCurrentIndex(-1);
@@ -481,7 +484,8 @@ void TAllarmeForm::FormCreate()
     // their unit labels show it.
     LblUnitShutdown->setText(suffix);
     LblUnitStartApp->setText(suffix);
-    NotYetBuilt::regularEmailClick();
+    if (m_links.regularEmailClick)
+        m_links.regularEmailClick();
     AdvOfficePager1->setCurrentWidget(AdvPageAlarm);
     lblNumChar->setText(
         QString::number(TestoSMS->toPlainText().size()) + QLatin1Char(' ') + m_messages.sCaratteri);
@@ -573,7 +577,8 @@ void TAllarmeForm::ReadAlarmSettings()
         }
     }
     m_settings.setBusy(false);
-    NotYetBuilt::prepareEmailMessage();
+    if (m_links.prepareEmailMessage)
+        m_links.prepareEmailMessage();
     log(QStringLiteral("Setting read"));
 }
 
@@ -619,7 +624,8 @@ void TAllarmeForm::SaveAlarmSettings()
 
 void TAllarmeForm::OKClick()
 {
-    NotYetBuilt::prepareEmailMessage();
+    if (m_links.prepareEmailMessage)
+        m_links.prepareEmailMessage();
     SaveAlarmSettings();
     accept();
 }

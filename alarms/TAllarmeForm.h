@@ -23,9 +23,12 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTextBrowser;
 class StatusShape;
 
 // What the alarm window needs of the main window, handed in at creation.
+class TAllarmeForm;
+
 struct AlarmWindowLinks
 {
     std::function<Language()> language;
@@ -41,6 +44,11 @@ struct AlarmWindowLinks
     std::function<void(int)> setWaitPeriodMs;
     // Starts the program (or opens the document) whose path the user chose.
     std::function<void(const QString&)> startProgram;
+    // The e-mail and SMS pages are built: their channels take them over.
+    std::function<void(TAllarmeForm&)> pagesBuilt;
+    // The e-mail composition step and the regular e-mail's check box handling.
+    std::function<void()> prepareEmailMessage;
+    std::function<void()> regularEmailClick;
 };
 
 // The switches of this window that the alarm evaluation reads at every
@@ -154,7 +162,7 @@ public:
     QLabel* lblNumChar = nullptr;
     QPushButton* InviaSMS = nullptr;
     QPushButton* btnCreditoSMS = nullptr;
-    QFrame* WebBrowser1 = nullptr;
+    QTextBrowser* WebBrowser1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,13 +2,19 @@
 // the actions it asks for, the wait timer, the two alarm toggles and the
 // link to the alarm window.
 
-#include "alarms/ProgramLaunch.h"
-#include "notify/WebServiceClient.h"
-#include "alarms/TTurnOffForm.h"
 #include "TMainForm.h"
 
+#include "alarms/ProgramLaunch.h"
+#include "alarms/TTurnOffForm.h"
+#include "notify/EmailChannel.h"
+#include "notify/EmailPage.h"
+#include "notify/EmailTemplate.h"
+#include "notify/RegularEmail.h"
+#include "notify/SmsPage.h"
+#include "notify/WebServiceClient.h"
+#include "platform/Clock.h"
+
 #include "alarms/TAllarmeForm.h"
-#include "app/NotYetBuilt.h"
 #include "log/EventLog.h"
 #include "platform/Dialogs.h"
 #include "platform/TextTrayIcon.h"
@@ -17,6 +23,13 @@
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolButton>
 
 namespace {
@@ -48,6 +61,15 @@ AlarmWindowLinks TMainForm::alarmWindowLinks()
     };
     links.waitPeriodMs = [this] {
         return TimerAttesaAllarme.interval();
+    };
+    links.pagesBuilt = [this](TAllarmeForm& window) { buildChannelPages(window); };
+    links.prepareEmailMessage = [this] {
+        if (m_emailPage)
+            m_emailPage->PrepareEmailMessage();
+    };
+    links.regularEmailClick = [this] {
+        if (m_emailPage)
+            m_emailPage->chkEmailFunzionamRegolareClick();
     };
     links.startProgram = [this](const QString& path) {
         ProgramLaunch(*m_services.shell, m_log).BtnStartProgrClick(path);
@@ -91,7 +113,7 @@ void TMainForm::EvaluateAlarms()
     in.unitText = m_readout->UnitSuffix();
     in.hasHumidity = m_discovery->HasHumidity;
     in.emailAlarm = CheckAllarmeEmail->isChecked();
-    in.emailBusy = NotYetBuilt::emailBusy();
+    in.emailBusy = EmailBusy();
     in.smsAlarm = switches.smsAlarm;
     in.pushAlarm = chkAbilitaPush->isChecked() && chkSendWeb->isChecked();
     in.serverEnabled = m_webService->SendToServerEnabled();
@@ -107,19 +129,17 @@ void TMainForm::EvaluateAlarms()
     const AlarmActions actions = evaluateAlarms(alarmState, alarmLimits, in, alarmTexts());
 
     if (actions.sendEmail)
-        NotYetBuilt::sendAlarmEmail();
-    if (actions.sendSms)
-        NotYetBuilt::sendSms();
+        SendAlarmEmail();
+    if (actions.sendSms && m_smsPage)
+        m_smsPage->InviaSMSClick();
     if (actions.sendPush)
         SendPushNotification();
     if (actions.showBalloon)
         ShowAlarmBalloon(actions.balloon.title, actions.balloon.text);
     if (actions.startProgram)
         m_alarmWindow->BtnStartProgrClick();
-    if (actions.returnEmailDropped)
-        m_log.logEvent(QStringLiteral("Return email not sent: email busy"));
     if (actions.sendReturnEmail)
-        NotYetBuilt::sendAlarmEmail();
+        SendAlarmEmail();
     if (actions.showReturnBalloon)
         ShowAlarmBalloon(actions.returnBalloon.title, actions.returnBalloon.text);
     // Readings go on being handled while the countdown window is open; they
@@ -174,4 +194,52 @@ void TMainForm::convertAlarmLimits(const std::function<double(double)>& convert)
     const QString unit = m_readout->unit() == TempUnit::Fahrenheit ? QStringLiteral("(°F)  ")
                                                                    : QStringLiteral("(°C) ");
     m_alarmWindow->convertTemperatureLimits(convert, messages.strsLimiteTemp + unit, suffix);
+}
+
+void TMainForm::SendAlarmEmail()
+{
+    if (m_emailPage)
+        m_emailPage->SendAlarmEmail();
+}
+
+void TMainForm::buildChannelPages(TAllarmeForm& w)
+{
+    // One e-mail channel (one SMTP client, one queue) serves the program.
+    m_emailChannel = std::make_unique<EmailChannel>(m_log, m_services.clock);
+    m_emailChannel->setErrorPrefix(messages.strsErrore);
+    m_regularEmail = std::make_unique<RegularEmailSchedule>(TimerEmailFunzionamRegolare, m_log);
+    const auto guard = [this](const std::function<void()>& handler) { guarded(handler); };
+    EmailPageHooks emailHooks;
+    emailHooks.reading = [this]() -> const Reading& { return reading; };
+    emailHooks.now = [this] { return m_services.clock->now().time(); };
+    emailHooks.texts = [&w] {
+        return EmailPageTextsOfWindow{w.alarmMessages().strsNoValidEmail, w.alarmMessages().sNoValidServer,
+            w.alarmMessages().strsNoValidEmail2};
+    };
+    emailHooks.guard = guard;
+    m_emailPage = new EmailPage(m_log, *m_services.dialogs, *m_emailChannel, *m_regularEmail,
+        EmailPageControls{&w, w.AdvOfficePager1, w.AdvPageMail, w.LblSMTP, w.LblPorta, w.cmbSSL, w.cmbAuth,
+            w.Lblusername, w.Lblpassword, w.LblFrom, w.LblDest, w.LblOggetto, w.TestoEmail, w.InviaEmail,
+            w.StatusMemo, w.shStatoEmail, w.chkEmailFunzionamRegolare, w.AdvOfSel_htipo_emailok,
+            w.AdvOfSel_h_emailok, w.Label23},
+        std::move(emailHooks), this);
+
+    SmsPageHooks smsHooks;
+    smsHooks.fill = [this](const QString& text) {
+        return EmailTemplate::fill(text, reading, m_services.clock->now(), QLocale::system());
+    };
+    smsHooks.texts = [&w] {
+        return SmsTexts{w.alarmMessages().sNoValidPassword, w.alarmMessages().sNoValidNumber, w.alarmMessages().sNoValidMittente,
+            w.alarmMessages().sCaratteri};
+    };
+    smsHooks.guard = guard;
+    m_smsPage = new SmsPage(m_log, m_settings, *m_services.dialogs,
+        SmsPageControls{&w, w.lblUserSMS, w.lblPasswordSMS, w.edtMittenteSMS, w.edtDestSMS, w.TestoSMS,
+            w.lblNumChar, w.WebBrowser1, w.InviaSMS, w.btnCreditoSMS},
+        std::move(smsHooks), this);
+}
+
+bool TMainForm::EmailBusy() const
+{
+    return m_emailChannel && m_emailChannel->EmailBusy();
 }

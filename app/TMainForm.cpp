@@ -5,6 +5,9 @@
 #include "app/MainSettings.h"
 #include "app/NotYetBuilt.h"
 #include "app/TAboutForm.h"
+#include "notify/EmailChannel.h"
+#include "notify/EmailPage.h"
+#include "notify/RegularEmail.h"
 #include "notify/HttpGet.h"
 #include "notify/RequestPool.h"
 #include "app/UpdateWizard.h"
@@ -202,6 +205,12 @@ void TMainForm::createSubsystems()
     m_mainSettings = std::make_unique<MainSettings>(*this, m_settings, m_log);
 
     createUpdater();
+    connect(&TimerEmailFunzionamRegolare, &QTimer::timeout, this, [this] {
+        guarded([this] {
+            if (m_emailPage)
+                m_emailPage->TimerEmailFunzionamRegolareTimer();
+        });
+    });
     HelpHooks helpHooks;
     helpHooks.language = [this] { return language; };
     helpHooks.saveAllSettings = [this] { saveAllSettings(); };

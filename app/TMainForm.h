@@ -17,6 +17,10 @@ class Acquisition;
 struct AlarmWindowLinks;
 class DeviceDiscovery;
 class HelpCommands;
+class EmailChannel;
+class EmailPage;
+class RegularEmailSchedule;
+class SmsPage;
 class RequestPool;
 class Updater;
 class UpdateWizard;
@@ -77,6 +81,8 @@ public:
     void HandleInputReport(HidDevice* device, quint8 reportId, const QByteArray& data);
     // The push request of an alarm, with the latest reading.
     void SendPushNotification();
+    // A send of the e-mail channel is running.
+    bool EmailBusy() const;
 
     void MostraFinestra1Click();
     void TextTrayRHDblClick();
@@ -281,6 +287,8 @@ private:
     void logWriteFailed(const QString& path, const QString& reason);
 
     void wireAlarmHandlers();
+    void buildChannelPages(TAllarmeForm& window);
+    void SendAlarmEmail();
     void convertAlarmLimits(const std::function<double(double)>& convert);
     AlarmTexts alarmTexts() const;
 
@@ -303,6 +311,10 @@ private:
     std::unique_ptr<Acquisition> m_acquisition;
     std::unique_ptr<LiveReadout> m_readout;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<EmailChannel> m_emailChannel;
+    std::unique_ptr<RegularEmailSchedule> m_regularEmail;
+    EmailPage* m_emailPage = nullptr;
+    SmsPage* m_smsPage = nullptr;
     RequestPool* m_updateRequests = nullptr;
     std::unique_ptr<Updater> m_updater;
     UpdateWizard* m_updateWizard = nullptr;

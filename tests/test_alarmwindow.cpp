@@ -512,6 +512,8 @@ private Q_SLOTS:
         QTRY_COMPARE(main.LblTemp->text(), QStringLiteral("37.0 °C"));
         QCOMPARE(icon.balloonCount(), shown);
         main.TimerAttesaAllarmeTimer();
+        // The first alarm's e-mail (to a server that is not there) has ended.
+        QTRY_VERIFY_WITH_TIMEOUT(!main.EmailBusy(), 20000);
         f.push(sensor, ProgramFixture::report(37.5, 50.0));
         QTRY_COMPARE(icon.balloonCount(), shown + 1);
         QVERIFY(icon.balloonText().startsWith(QStringLiteral("La temperatura rilevata (37.5 °C)")));

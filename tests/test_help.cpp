@@ -87,7 +87,12 @@ private Q_SLOTS:
         QCOMPARE(f.shell.calls.first().target,
             f.folders.current + QStringLiteral("/service/Quelmo_Service"));
         QVERIFY(f.shell.calls.first().arguments.isEmpty());
-        QVERIFY(f.logMessages().contains(QStringLiteral("Open Quelmo_Service")));
+        // Both windows' settings are saved before the utility starts.
+        const QStringList log = f.logMessages();
+        const qsizetype open = log.indexOf(QStringLiteral("Open Quelmo_Service"));
+        QVERIFY(open > 0);
+        QCOMPARE(log.value(open + 1), QStringLiteral("Saving setting..."));
+        QVERIFY(log.indexOf(QStringLiteral("Saving setting (alarm)..."), open) > open);
     }
 
     void aboutWindow()
