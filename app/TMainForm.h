@@ -83,6 +83,7 @@ public:
     void SendPushNotification();
     // A send of the e-mail channel is running.
     bool EmailBusy() const;
+    EmailChannel& emailChannel() { return *m_emailChannel; }
 
     void MostraFinestra1Click();
     void TextTrayRHDblClick();
