@@ -14,7 +14,7 @@ inline void sendSms() {}
 inline void prepareEmailMessage() {}
 inline void regularEmailClick() {}
 
-// The language selector's change handler (issue 10).
+// The language selector's change handler, with the language switch.
 inline void cmdLinguaChange() {}
 
 } // namespace NotYetBuilt
