@@ -121,9 +121,7 @@ void TMainForm::createUpdater()
 
 QString TMainForm::updateServer() const
 {
-    const auto session = m_settings.open();
-    const auto stored = session.isOpen() ? session.readText(Settings::Values::UpdateServer) : std::nullopt;
-    return stored.value_or(QString::fromLatin1(Settings::Values::UpdateServer.textDefault));
+    return m_settings.textOrDefault(Settings::Values::UpdateServer);
 }
 
 void TMainForm::saveAllSettings()

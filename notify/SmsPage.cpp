@@ -65,11 +65,7 @@ QString SmsPage::filled(const QString& text) const
 
 QString SmsPage::gatewayBase() const
 {
-    const SettingsStore::Session session = m_settings.open();
-    std::optional<QString> base;
-    if (session.isOpen())
-        base = session.readText(Settings::Values::SmsGatewayBase);
-    return base.value_or(QString::fromLatin1(Settings::Values::SmsGatewayBase.textDefault));
+    return m_settings.textOrDefault(Settings::Values::SmsGatewayBase);
 }
 
 QString SmsPage::memoText() const

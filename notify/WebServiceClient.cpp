@@ -54,11 +54,7 @@ void WebServiceClient::runGuarded(const std::function<void()>& handler)
 
 QString WebServiceClient::serviceBase() const
 {
-    const SettingsStore::Session session = m_settings.open();
-    std::optional<QString> base;
-    if (session.isOpen())
-        base = session.readText(Settings::Values::ServiceBase);
-    return base.value_or(QString::fromLatin1(Settings::Values::ServiceBase.textDefault));
+    return m_settings.textOrDefault(Settings::Values::ServiceBase);
 }
 
 void WebServiceClient::btnLoginClick()

@@ -225,3 +225,10 @@ bool SettingsStore::Session::commit()
     // A file that was unreadable keeps its format status, yet it is written.
     return m_settings->status() != QSettings::AccessError;
 }
+
+QString SettingsStore::textOrDefault(const Settings::Value& value) const
+{
+    const Session session = open();
+    const std::optional<QString> stored = session.isOpen() ? session.readText(value) : std::nullopt;
+    return stored.value_or(QString::fromUtf8(value.textDefault));
+}

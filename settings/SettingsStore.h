@@ -70,6 +70,9 @@ public:
     // opened or while settings are being read or saved.
     void writeBool(const Settings::Value& value, bool on) const;
     void writeInteger(const Settings::Value& value, int number) const;
+    // A text value read at once: the stored text, or the value's default when
+    // it is missing or the store cannot be opened.
+    QString textOrDefault(const Settings::Value& value) const;
     void writeColour(const Settings::Value& value, const QColor& colour) const;
 
     // A colour as the store keeps it: red in the low byte, then green, then
