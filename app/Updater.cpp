@@ -41,6 +41,15 @@ void Updater::check(std::function<void(const Result&)> done)
 {
     const QString url = Update::controlFileUrl(m_server);
     log(QStringLiteral("check ") + url);
+    // The reserved .example names stand in until a real server is set; no
+    // request to them can ever be answered, so none is sent.
+    if (QUrl(url).host().endsWith(QLatin1String(".example"))) {
+        log(QStringLiteral("answer: no update server set"));
+        Result result;
+        result.error = QStringLiteral("no update server set");
+        done(result);
+        return;
+    }
     QPointer<Updater> self(this);
     m_fetch(url, ControlFileLimit, [self, done](bool ok, const QByteArray& body, const QString& error) {
         if (!self)
