@@ -269,6 +269,19 @@ private Q_SLOTS:
         }
     }
 
+    void placeholderServerIsNeverAsked()
+    {
+        ProgramFixture f; // UpdateServer keeps its .example default
+        f.start();
+        f.main().TimerAutoUpdate.stop();
+        f.main().help().TimerAutoUpdateTimer(f.main().TimerAutoUpdate);
+        QFile log(f.program->log().updateLogPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString lines = QString::fromLocal8Bit(log.readAll());
+        QVERIFY(lines.contains(QStringLiteral("answer: no update server set")));
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
     void updateWizardReportsTheOutcome()
     {
         TestHttpServer server;
