@@ -1,5 +1,6 @@
 #include "SmsPage.h"
 
+#include "platform/ErrorBoundary.h"
 #include "log/EventLog.h"
 #include "notify/SmsRequester.h"
 #include "platform/Dialogs.h"
@@ -47,10 +48,7 @@ SmsPage::~SmsPage() = default;
 
 void SmsPage::runGuarded(const std::function<void()>& handler)
 {
-    if (m_hooks.guard)
-        m_hooks.guard(handler);
-    else
-        handler();
+    ErrorBoundary::runThrough(m_hooks.guard, handler);
 }
 
 SmsTexts SmsPage::texts() const

@@ -1,5 +1,6 @@
 #include "WebServiceClient.h"
 
+#include "platform/ErrorBoundary.h"
 #include "i18n/MainMessages.h"
 #include "log/EventLog.h"
 #include "notify/RequestPool.h"
@@ -46,10 +47,7 @@ WebServiceClient::~WebServiceClient() = default;
 
 void WebServiceClient::runGuarded(const std::function<void()>& handler)
 {
-    if (m_hooks.guard)
-        m_hooks.guard(handler);
-    else
-        handler();
+    ErrorBoundary::runThrough(m_hooks.guard, handler);
 }
 
 QString WebServiceClient::serviceBase() const

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 
 class QWidget;
@@ -25,6 +26,18 @@ private:
 };
 
 namespace ErrorBoundary {
+
+// A hook that runs a handler at the program's error boundary.
+using Guard = std::function<void(const std::function<void()>&)>;
+
+// Runs the handler through the guard, or directly where none was given.
+inline void runThrough(const Guard& guard, const std::function<void()>& handler)
+{
+    if (guard)
+        guard(handler);
+    else
+        handler();
+}
 
 // Runs one event handler; an error it raises is shown through the dialogs
 // service and the program goes on.
